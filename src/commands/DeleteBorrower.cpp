@@ -1,0 +1,5 @@
+#include "ui/Saldori.h"
+
+void Saldori::PLainaaja_Click() {}
+
+void Saldori::PoistaLainaaja() {}

@@ -1,0 +1,9 @@
+#include "ui/Saldori.h"
+
+void Saldori::PLaina_Click() {}
+
+void Saldori::PoistaLaina() {}
+
+void Saldori::JarjestaLaina() {}
+
+void Saldori::Laina_Click() {}

@@ -1,0 +1,40 @@
+#include "ledger/LoanFile.h"
+
+#include <QFile>
+#include <array>
+
+namespace ledger {
+namespace {
+
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+const std::array<QString, 5> kOwnFiles = {
+    QStringLiteral("nimet"),     QStringLiteral("versio"),  QStringLiteral("update"),
+    QStringLiteral("tiedostot"), QStringLiteral("UpDater"),
+};
+
+bool holdsUnsafeCharacter(const QString& name) {
+    for (const QChar c : name) {
+        if (c == u'/' || c == u'\0' || c == u'\n' || c == u'\r')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<QString> loanFileName(const QString& borrower) {
+    if (borrower.isEmpty() || borrower == u"." || borrower == u".." ||
+        holdsUnsafeCharacter(borrower))
+        return std::nullopt;
+    for (const QString& own : kOwnFiles) {
+        if (borrower == own)
+            return std::nullopt;
+    }
+    const QString fileName = borrower + QStringLiteral(".kdx");
+    if (QFile::encodeName(fileName).size() > kMaxFileNameBytes)
+        return std::nullopt;
+    return fileName;
+}
+
+} // namespace ledger

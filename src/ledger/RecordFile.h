@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <span>
+
+// The register and the loan files share one format: a header line, then one line per slot
+// holding the slot's value followed by the marker "×", in Windows-1252 with CR LF line ends.
+namespace ledger {
+
+inline constexpr char16_t kMarker = u'×';
+
+// Fills the table from slot 0 upward with the records of the file, one per line that holds the
+// marker: the text before the first marker, trimmed. Other lines are skipped; records beyond the
+// capacity are ignored; table after the last record keep their values. A missing or unreadable
+// file changes nothing.
+void readRecords(const QString& path, std::span<QString> table);
+
+// Writes the header and every slot, replacing the file only once the new content is complete.
+// Returns false, leaving any old file untouched, when the file could not be written.
+bool writeRecords(const QString& path, const QString& header, std::span<const QString> table);
+
+QString recordHeader(const QString& programName, const QString& dateTime);
+
+} // namespace ledger

@@ -1,0 +1,27 @@
+#include "platform/Dialogs.h"
+#include "platform/InstanceLock.h"
+#include "ui/Messages.h"
+#include "ui/Saldori.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("saldori"));
+    QApplication::setApplicationDisplayName(kAppTitle);
+
+    MessageBoxDialogs dialogs;
+    InstanceLock lock;
+    if (!lock.tryAcquire()) {
+        dialogs.show(msg::kAlreadyRunning);
+        return 0;
+    }
+
+    Saldori window(dialogs);
+    dialogs.setParent(&window);
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+    window.show();
+    return QApplication::exec();
+}

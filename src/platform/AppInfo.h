@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+struct ProgramVersion {
+    int major = SALDORI_VERSION_MAJOR;
+    int minor = SALDORI_VERSION_MINOR;
+    int revision = SALDORI_VERSION_PATCH;
+};
+
+// The running executable's file name without its extension.
+QString executableBaseName();
+// The current local date and time: short date, a blank, long time, as the system writes them.
+QString localDateTimeText();

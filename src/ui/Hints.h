@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// The steps of the guided help, as the hint line shows them.
+namespace hint {
+
+inline const QString kClickAddBorrower = QStringLiteral("Klikkaa 'Lisää lainaaja' painiketta.");
+inline const QString kTypeName = QStringLiteral("Kirjoita lainaajan nimi keltaiseen ruutuun.");
+inline const QString kClickAdd = QStringLiteral("Klikkaa 'Lisää' painiketta.");
+inline const QString kChooseBorrowerTypeLoan = QStringLiteral(
+    "Valitse vihreästä laatikosta lainaajan nimi ja kirjoita siniseen ruutuun laina.");
+inline const QString kLoanSaved =
+    QStringLiteral("Tiedot tallennettu. Jos haluat lisätä lainoja samalle henkilölle, tee se nyt. "
+                   "Lopeta '<<' tai 'Poistu' napista.");
+inline const QString kLeaveButton = QStringLiteral("<<");
+inline const QString kClickDeleteBorrower = QStringLiteral("Klikkaa 'Poista lainaaja' painiketta.");
+inline const QString kTickLoans = QStringLiteral("Rastita poistettava(t) laina(t) listalta.");
+inline const QString kClickDeleteLoan = QStringLiteral("Klikkaa 'Poista laina' painiketta.");
+inline const QString kLoansDeleted = QStringLiteral("Klikkaa '<<' nappia lopettaaksesi.");
+inline const QString kBorrowerDeleted =
+    QStringLiteral("Lainaaja poistettu. Paina '<<' painiketta lopettaaksesi.");
+
+} // namespace hint
+
+// The texts the program itself shows in its lists and boxes.
+namespace ui_text {
+
+inline const QString kPrompt = QStringLiteral("Lainaajan nimi:");
+inline const QString kNoBorrowers = QStringLiteral("[EI LAINAAJIA!]");
+inline const QString kNoLoans = QStringLiteral("[EI LAINAA!]");
+
+} // namespace ui_text

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+// A menu entry: a plain label that reports clicks and every movement of the mouse over it.
+class MenuLabel : public QLabel {
+    Q_OBJECT
+
+  public:
+    using QLabel::QLabel;
+
+  signals:
+    void clicked();
+    void hovered();
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,293 @@
+#include "ui/Saldori.h"
+
+#include "ui/Colours.h"
+#include "ui/Layout.h"
+#include "ui/MenuLabel.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+template <typename Widget> Widget* make(QWidget* parent, const char* name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+void setCaption(QWidget* widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        combo->setEditText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(text);
+}
+
+// The fonts the window was drawn with, followed by close stand-ins found on Linux desktops.
+QFont fontOf(const QStringList& families, qreal points, bool bold = false) {
+    QFont f;
+    f.setFamilies(families +
+                  QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+const QStringList kDialogFont = {QStringLiteral("MS Sans Serif"),
+                                 QStringLiteral("Microsoft Sans Serif")};
+
+} // namespace
+
+// Resources of a static library are registered by hand, and never from inside a namespace.
+static void loadResources() {
+    Q_INIT_RESOURCE(saldori);
+}
+
+Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs) {
+    loadResources();
+    backdrop_.load(QStringLiteral(":/saldori/backdrop.png"));
+    setObjectName(QStringLiteral("Saldori"));
+    setWindowTitle(kAppTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/saldori/icon.png")));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFixedSize(layout::kWindowWidth / twips::kPerPixel, layout::kWindowHeight / twips::kPerPixel);
+    setMouseTracking(true);
+
+    liikuttaja = new Ticker(
+        QStringLiteral("liikuttaja"), clock, [this] { liikuttaja_Timer(); }, this);
+    ohjeliikuttaja = new Ticker(
+        QStringLiteral("ohjeliikuttaja"), clock, [this] { ohjeliikuttaja_Timer(); }, this);
+    Vilkuta = new Ticker(
+        QStringLiteral("Vilkuta"), clock, [this] { Vilkuta_Timer(); }, this);
+    Ajastin = new Ticker(
+        QStringLiteral("Ajastin"), clock, [this] { Ajastin_Timer(); }, this);
+
+    buildControls();
+    applyLayout();
+    applyLooks();
+    setTabOrder();
+    connectHandlers();
+    Ajastin->start();
+    Form_Load();
+}
+
+void Saldori::buildControls() {
+    LLainaaja = make<MenuLabel>(this, "LLainaaja");
+    LLaina = make<MenuLabel>(this, "LLaina");
+    PLainaaja = make<MenuLabel>(this, "PLainaaja");
+    PLaina = make<MenuLabel>(this, "PLaina");
+    Muokkaa = make<MenuLabel>(this, "Muokkaa");
+    Apua = make<MenuLabel>(this, "Apua");
+    Lopeta = make<MenuLabel>(this, "Lopeta");
+
+    Lainaaja = make<QComboBox>(this, "Lainaaja");
+    Lainaaja->setEditable(true);
+    Laina = make<QListWidget>(this, "Laina");
+    CopyR = make<QLabel>(this, "CopyR");
+
+    Add = make<QGroupBox>(this, "Add");
+    Label3 = make<QLabel>(Add, "Label3");
+    Uusi = make<QLineEdit>(Add, "Uusi");
+    sulje1 = make<QPushButton>(Add, "sulje1");
+    OK = make<QPushButton>(Add, "OK");
+
+    Add1 = make<QGroupBox>(this, "Add1");
+    Label1 = make<QLabel>(Add1, "Label1");
+    Lainaaja1 = make<QComboBox>(Add1, "Lainaaja1");
+    Lainaaja1->setEditable(true);
+    Label2 = make<QLabel>(Add1, "Label2");
+    LainaLisaa = make<QLineEdit>(Add1, "LainaLisaa");
+    sulje2 = make<QPushButton>(Add1, "sulje2");
+    OK1 = make<QPushButton>(Add1, "OK1");
+
+    Muokkaus = make<QGroupBox>(this, "Muokkaus");
+    Label5 = make<QLabel>(Muokkaus, "Label5");
+    Mtlaina = make<QLineEdit>(Muokkaus, "Mtlaina");
+    Command3 = make<QPushButton>(Muokkaus, "Command3");
+    Tallenna = make<QPushButton>(Muokkaus, "Tallenna");
+
+    apu = make<QGroupBox>(this, "apu");
+    UpDate = make<QPushButton>(apu, "UpDate");
+    Ohjeet = make<QPushButton>(apu, "Ohjeet");
+    Tieto = make<QPushButton>(apu, "Tieto");
+    takaisin = make<QPushButton>(apu, "takaisin");
+
+    Ohje = make<QGroupBox>(this, "Ohje");
+    Command1 = make<QPushButton>(Ohje, "Command1");
+    ohjellainaaja = make<QPushButton>(Ohje, "ohjellainaaja");
+    ohjellaina = make<QPushButton>(Ohje, "ohjellaina");
+    ohjeplainaaja = make<QPushButton>(Ohje, "ohjeplainaaja");
+    ohjeplaina = make<QPushButton>(Ohje, "ohjeplaina");
+
+    // The help menu lies under the update panel, which opens over it.
+    WebUpdate = make<QGroupBox>(this, "WebUpdate");
+    tila = make<QLabel>(WebUpdate, "tila");
+    URL = make<QLineEdit>(WebUpdate, "URL");
+    versio = make<QLabel>(WebUpdate, "versio");
+    versiouusi = make<QLabel>(WebUpdate, "versiouusi");
+
+    Tietoa = make<QGroupBox>(this, "Tietoa");
+    Ikoni = make<QLabel>(Tietoa, "Ikoni");
+    Versio1 = make<QLabel>(Tietoa, "Versio1");
+    Koti = make<QLabel>(Tietoa, "Koti");
+    OK2 = make<QPushButton>(Tietoa, "OK2");
+    SPosti = make<QLabel>(Tietoa, "SPosti");
+    SaldoriNimi = make<QLabel>(Tietoa, "SaldoriNimi");
+
+    // The hint line and its button slide over the menu column, so they lie on top.
+    ohjeteksti = make<QLabel>(this, "ohjeteksti");
+    takaisin2 = make<QPushButton>(this, "takaisin2");
+
+    Line1 = make<QWidget>(this, "Line1");
+    Line2 = make<QWidget>(this, "Line2");
+    Line3 = make<QWidget>(this, "Line3");
+    Line4 = make<QWidget>(this, "Line4");
+}
+
+void Saldori::applyLayout() {
+    for (const layout::Row& row : layout::rows()) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(row.name));
+        Q_ASSERT(widget);
+        twips::place(widget, row.left, row.top, row.width, row.height);
+        setCaption(widget, row.text);
+        widget->setToolTip(row.toolTip);
+        widget->setVisible(row.visible);
+    }
+    for (const layout::LineRow& line : layout::lines()) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(line.name));
+        const int half = twips::kPerPixel;
+        const int left = std::min(line.x1, line.x2);
+        const int top = std::min(line.y1, line.y2);
+        if (line.y1 == line.y2)
+            twips::place(widget, left, top - half, std::abs(line.x2 - line.x1), 2 * half);
+        else
+            twips::place(widget, left - half, top, 2 * half, std::abs(line.y2 - line.y1));
+    }
+}
+
+void Saldori::applyLooks() {
+    QPalette face = palette();
+    face.setColor(QPalette::Window, colours::kFace);
+    setPalette(face);
+    setFont(fontOf(kDialogFont, 8.25));
+
+    for (MenuLabel* label : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta}) {
+        label->setFont(fontOf({QStringLiteral("Arial")}, 8.25));
+        colours::setText(label, colours::kGreen);
+        label->setMouseTracking(true);
+    }
+    Apua->setAlignment(Qt::AlignCenter);
+    Lopeta->setAlignment(Qt::AlignCenter);
+
+    Lainaaja->setInsertPolicy(QComboBox::NoInsert);
+    Lainaaja->setFont(fontOf({QStringLiteral("Franklin Gothic Book")}, 9.75));
+    Lainaaja1->setInsertPolicy(QComboBox::NoInsert);
+    Laina->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 8.25));
+    colours::setBackground(Laina, colours::kWhite);
+
+    CopyR->setAlignment(Qt::AlignCenter);
+    colours::setText(CopyR, colours::kRed);
+    ohjeteksti->setAlignment(Qt::AlignCenter);
+    ohjeteksti->setWordWrap(true);
+    colours::setText(ohjeteksti, colours::kCyan);
+    for (QLabel* label : {Label1, Label5, tila})
+        label->setAlignment(Qt::AlignCenter);
+    Label5->setWordWrap(true);
+
+    Ikoni->setPixmap(windowIcon().pixmap(32, 32));
+    Ikoni->setFocusPolicy(Qt::TabFocus);
+    OK2->setFont(fontOf(kDialogFont, 8.25, true));
+    SaldoriNimi->setFont(fontOf(kDialogFont, 24));
+
+    for (QWidget* line : {Line1, Line2, Line3, Line4}) {
+        QPalette ink = line->palette();
+        ink.setColor(QPalette::Window, colours::systemText());
+        line->setPalette(ink);
+        line->setAutoFillBackground(true);
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+void Saldori::setTabOrder() {
+    QWidget* previous = nullptr;
+    for (const char* name : layout::tabOrder()) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void Saldori::connectHandlers() {
+    const std::pair<MenuLabel*, void (Saldori::*)()> menu[] = {
+        {LLainaaja, &Saldori::LLainaaja_Click}, {LLaina, &Saldori::LLaina_Click},
+        {PLainaaja, &Saldori::PLainaaja_Click}, {PLaina, &Saldori::PLaina_Click},
+        {Muokkaa, &Saldori::Muokkaa_Click},     {Lopeta, &Saldori::Lopeta_Click},
+    };
+    for (const auto& [label, handler] : menu)
+        connect(label, &MenuLabel::clicked, this, handler);
+    for (MenuLabel* label : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta})
+        connect(label, &MenuLabel::hovered, this, [this, label] { menuLabel_MouseMove(label); });
+
+    const std::pair<QPushButton*, void (Saldori::*)()> buttons[] = {
+        {OK, &Saldori::OK_Click},
+        {sulje1, &Saldori::sulje1_Click},
+        {OK1, &Saldori::OK1_Click},
+        {sulje2, &Saldori::sulje2_Click},
+        {Tallenna, &Saldori::Tallenna_Click},
+        {Command3, &Saldori::Command3_Click},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
+
+    connect(Lainaaja, &QComboBox::activated, this, &Saldori::Lainaaja_Click);
+    connect(Laina, &QListWidget::itemClicked, this, &Saldori::Laina_Click);
+    connect(Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);
+    connect(Uusi, &QLineEdit::returnPressed, this, &Saldori::OK_Click);
+    connect(Lainaaja1->lineEdit(), &QLineEdit::textEdited, this, &Saldori::Lainaaja1_Change);
+    connect(LainaLisaa, &QLineEdit::textChanged, this, &Saldori::LainaLisaa_Change);
+    connect(LainaLisaa, &QLineEdit::returnPressed, this, &Saldori::OK1_Click);
+    connect(Mtlaina, &QLineEdit::returnPressed, this, &Saldori::Tallenna_Click);
+}
+
+bool Saldori::guidedHelp() const {
+    return shown(ohjeteksti);
+}
+
+bool Saldori::shown(const QWidget* widget) {
+    return !widget->isHidden();
+}
+
+Answer Saldori::ask(const Message& message) {
+    return dialogs_.show(message);
+}
+
+void Saldori::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, backdrop_);
+}
+
+// Only the bare surface moves the window; a press on a control belongs to the control.
+void Saldori::mousePressEvent(QMouseEvent* event) {
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void Saldori::mouseMoveEvent(QMouseEvent* event) {
+    if (childAt(event->position().toPoint()) == nullptr)
+        Form_MouseMove(event->buttons(), event->globalPosition().toPoint());
+    event->accept();
+}

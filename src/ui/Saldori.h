@@ -1,0 +1,212 @@
+#pragma once
+
+#include "ledger/Tables.h"
+#include "platform/Dialogs.h"
+#include "ui/Ticker.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class MenuLabel;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The program's one window: every control, the ledger tables and the window-level state.
+// Handlers keep to reading controls, calling plain functions and writing controls.
+class Saldori : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Saldori(Dialogs& dialogs, Ticker::Clock clock = Ticker::Clock::Real,
+                     QWidget* parent = nullptr);
+
+    // Menu labels, in menu order.
+    MenuLabel* LLainaaja;
+    MenuLabel* LLaina;
+    MenuLabel* PLainaaja;
+    MenuLabel* PLaina;
+    MenuLabel* Muokkaa;
+    MenuLabel* Apua;
+    MenuLabel* Lopeta;
+
+    // Main screen.
+    QComboBox* Lainaaja;
+    QListWidget* Laina;
+    QLabel* CopyR;
+    QLabel* ohjeteksti;
+    QPushButton* takaisin2;
+    QWidget* Line1;
+    QWidget* Line2;
+    QWidget* Line3;
+    QWidget* Line4;
+
+    // Panel Add: adding a borrower.
+    QGroupBox* Add;
+    QLabel* Label3;
+    QLineEdit* Uusi;
+    QPushButton* sulje1;
+    QPushButton* OK;
+
+    // Panel Add1: adding loans.
+    QGroupBox* Add1;
+    QLabel* Label1;
+    QComboBox* Lainaaja1;
+    QLabel* Label2;
+    QLineEdit* LainaLisaa;
+    QPushButton* sulje2;
+    QPushButton* OK1;
+
+    // Panel Muokkaus: editing a loan.
+    QGroupBox* Muokkaus;
+    QLabel* Label5;
+    QLineEdit* Mtlaina;
+    QPushButton* Command3;
+    QPushButton* Tallenna;
+
+    // Panel apu: the help menu.
+    QGroupBox* apu;
+    QPushButton* UpDate;
+    QPushButton* Ohjeet;
+    QPushButton* Tieto;
+    QPushButton* takaisin;
+
+    // Panel Ohje: the help topics.
+    QGroupBox* Ohje;
+    QPushButton* Command1;
+    QPushButton* ohjellainaaja;
+    QPushButton* ohjellaina;
+    QPushButton* ohjeplainaaja;
+    QPushButton* ohjeplaina;
+
+    // Panel WebUpdate: the web update.
+    QGroupBox* WebUpdate;
+    QLabel* tila;
+    QLineEdit* URL;
+    QLabel* versio;
+    QLabel* versiouusi;
+
+    // Panel Tietoa: About.
+    QGroupBox* Tietoa;
+    QLabel* Ikoni;
+    QLabel* Versio1;
+    QLabel* Koti;
+    QPushButton* OK2;
+    QLabel* SPosti;
+    QLabel* SaldoriNimi;
+
+    // Timers.
+    Ticker* liikuttaja;
+    Ticker* ohjeliikuttaja;
+    Ticker* Vilkuta;
+    Ticker* Ajastin;
+
+    // Ledger memory: borrower names, the loans of one borrower, the current borrower.
+    ledger::NameTable muisti;
+    ledger::LoanTable muisti2;
+    QString kenen;
+
+    // Window-level state of the animations.
+    QString liiketila;
+    QString ohjetila;
+    int vilkkukohde = 0;
+    int vilkkulaskuri = 0;
+    QString tietovaihe;
+
+    // Ledger store: start-up, the register, the loan files, the lists.
+    void Form_Load();
+    void MuistiClear();
+    void LueNimet();
+    bool TallennaNimet();
+    void LisaaNimet();
+    void LisaaNimet1();
+    void Lue();
+    void Lue1();
+    bool TallennaLaina();
+    bool TallennaMuokkaus();
+    bool TallennaLaina1();
+    void LisaaLainat();
+    void Lainaaja_Click();
+
+    // Menu: hover highlight, enabling, dragging the window.
+    void menuLabel_MouseMove(QLabel* label);
+    void Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition);
+    void varinvaihto();
+    void Enabloi();
+    void Disabloi();
+
+    // Panel transitions.
+    void liikuttaja_Timer();
+
+    // Blink, quit and the About animation.
+    void Vilkuta_Timer();
+    void Lopeta_Click();
+    void Ajastin_Timer();
+
+    // Adding a borrower.
+    void LLainaaja_Click();
+    void Uusi_Change();
+    void OK_Click();
+    void sulje1_Click();
+
+    // Adding loans.
+    void LLaina_Click();
+    void Lainaaja1_Change();
+    void LainaLisaa_Change();
+    void OK1_Click();
+    void LisaaLaina1();
+    void sulje2_Click();
+
+    // Editing a loan.
+    void Muokkaa_Click();
+    void Tallenna_Click();
+    void Command3_Click();
+
+    // Deleting loans.
+    void PLaina_Click();
+    void PoistaLaina();
+    void JarjestaLaina();
+    void Laina_Click();
+
+    // Deleting a borrower.
+    void PLainaaja_Click();
+    void PoistaLainaaja();
+
+    // Help and update: the help timer and the update check.
+    void ohjeliikuttaja_Timer();
+    void tarkista();
+
+    // Guided help is on while its hint line is shown.
+    bool guidedHelp() const;
+    // The program's own shown-or-hidden flag of a control, whether or not the window is open.
+    static bool shown(const QWidget* widget);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void buildControls();
+    void applyLayout();
+    void applyLooks();
+    void setTabOrder();
+    void connectHandlers();
+    Answer ask(const Message& message);
+    void showSaveFailure(const QString& fileName);
+    bool saveLoans(const QString& borrower);
+
+    Dialogs& dialogs_;
+    QPixmap backdrop_;
+    QPoint dragOffset_;
+};
+
+// Filling a combo box keeps its text, as the program expects of its lists.
+void appendEntries(QComboBox* combo, const QStringList& entries);
+void setComboText(QComboBox* combo, const QString& text);
+void appendLoanEntry(QListWidget* list, const QString& text);
+// The text of the list's current entry, or the empty string when it has none.
+QString currentEntry(const QListWidget* list);

@@ -1,0 +1,3 @@
+#include "ui/Saldori.h"
+
+void Saldori::liikuttaja_Timer() {}

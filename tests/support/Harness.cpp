@@ -1,0 +1,123 @@
+#include "support/Harness.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QStringEncoder>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) {
+    QDir::setCurrent(dir_.path());
+}
+
+TempWorkDir::~TempWorkDir() {
+    QDir::setCurrent(previous_);
+}
+
+std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show) {
+    auto window = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+    if (show) {
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the window did not become active");
+    }
+    return window;
+}
+
+QByteArray readBytes(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeBytes(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(fileName));
+    file.write(bytes);
+}
+
+QByteArrayList recordLines(const QString& fileName) {
+    QByteArrayList lines = readBytes(fileName).split('\n');
+    if (lines.isEmpty() || !lines.last().isEmpty())
+        return {"<no final line break>"};
+    lines.removeLast();
+    if (!lines.isEmpty())
+        lines.removeFirst();
+    for (QByteArray& line : lines) {
+        if (!line.endsWith('\r'))
+            return {"<line without CR LF>"};
+        line.chop(1);
+    }
+    return lines;
+}
+
+QByteArrayList expectedRecords(const QStringList& slotValues, int slotCount) {
+    QStringEncoder encoder("windows-1252");
+    QByteArrayList lines;
+    for (int slot = 0; slot < slotCount; ++slot)
+        lines << encoder(slot < slotValues.size() ? slotValues[slot] : QString()) + '\xD7';
+    return lines;
+}
+
+void writeRecordFile(const QString& fileName, const QStringList& slotValues, int slotCount) {
+    QByteArray bytes = "saldori muistaa! 6.12.2026 9:00:00\r\n";
+    for (const QByteArray& line : expectedRecords(slotValues, slotCount))
+        bytes += line + "\r\n";
+    writeBytes(fileName, bytes);
+}
+
+bool exists(const QString& fileName) {
+    return QFile::exists(fileName);
+}
+
+QStringList filesInWorkDir() {
+    return QDir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void pickFromList(QComboBox* combo, const QString& entry) {
+    const int index = combo->findText(entry, Qt::MatchExactly);
+    if (index < 0)
+        qFatal("no entry %s", qPrintable(entry));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item = view->model()->index(index, combo->modelColumn());
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+}
+
+QStringList entries(const QComboBox* combo) {
+    QStringList result;
+    for (int i = 0; i < combo->count(); ++i)
+        result << combo->itemText(i);
+    return result;
+}
+
+QStringList entries(const QListWidget* list) {
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+FailingWrites::FailingWrites() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    previousLimit_ = static_cast<long long>(limit.rlim_cur);
+    limit.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FailingWrites::~FailingWrites() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(previousLimit_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "support/RecordingDialogs.h"
+#include "ui/Saldori.h"
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class QComboBox;
+
+// A fresh working folder for one test; the previous one is restored when it goes.
+class TempWorkDir {
+  public:
+    TempWorkDir();
+    ~TempWorkDir();
+    QString path() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// Opens the window as the program does, but with ticks delivered only by the test.
+std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show = true);
+
+// Data files: the bytes of a file as the program writes it, less the header line.
+QByteArray readBytes(const QString& fileName);
+void writeBytes(const QString& fileName, const QByteArray& bytes);
+QByteArrayList recordLines(const QString& fileName);
+QByteArrayList expectedRecords(const QStringList& slotValues, int slotCount);
+void writeRecordFile(const QString& fileName, const QStringList& slotValues, int slotCount);
+bool exists(const QString& fileName);
+QStringList filesInWorkDir();
+
+// Picks an entry from a combo box's drop-down list, as a user does with the mouse.
+void pickFromList(QComboBox* combo, const QString& entry);
+
+QStringList entries(const QComboBox* combo);
+QStringList entries(const class QListWidget* list);
+
+// Makes every file write of this process fail while it lives, as a full disk would.
+class FailingWrites {
+  public:
+    FailingWrites();
+    ~FailingWrites();
+
+  private:
+    long long previousLimit_;
+};
