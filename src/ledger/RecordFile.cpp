@@ -77,8 +77,10 @@ bool writeRecords(const QString& path, const QString& header, std::span<const QS
     if (encoder.hasError())
         return false;
 
+    // Unbuffered, so that a write cut short by a full disk is seen here: a buffered one would
+    // only fail inside commit(), which then still puts the cut-off file in place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
