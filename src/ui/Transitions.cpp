@@ -39,8 +39,8 @@ QGroupBox* panelOf(Saldori& window, transitions::Panel panel) {
 // A panel never shrinks below nothing, whatever its step.
 void grow(QWidget* panel, int amount) {
     amount = std::max(amount, -twips::height(panel));
-    twips::setTop(panel, twips::top(panel) - amount);
-    twips::setHeight(panel, twips::height(panel) + amount);
+    twips::place(panel, twips::left(panel), twips::top(panel) - amount, twips::width(panel),
+                 twips::height(panel) + amount);
 }
 
 void step(Saldori& window, const transitions::Row& row, QGroupBox* panel) {
