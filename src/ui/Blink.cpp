@@ -1,5 +1,65 @@
+#include "ui/Colours.h"
+#include "ui/MenuLabel.h"
 #include "ui/Saldori.h"
 
-void Saldori::Vilkuta_Timer() {}
+namespace {
 
-void Saldori::Lopeta_Click() {}
+enum class BlinkEnd { None, Disable, DisableWhileAddBorrowerOff, CloseWindow };
+
+struct BlinkRow {
+    MenuLabel* Saldori::*label;
+    BlinkEnd end;
+};
+
+// Indexed by vilkkukohde - 1.
+constexpr BlinkRow kBlinkRows[] = {
+    {&Saldori::LLainaaja, BlinkEnd::Disable},
+    {&Saldori::LLaina, BlinkEnd::DisableWhileAddBorrowerOff},
+    {&Saldori::PLainaaja, BlinkEnd::None},
+    {&Saldori::PLaina, BlinkEnd::None},
+    {&Saldori::Muokkaa, BlinkEnd::DisableWhileAddBorrowerOff},
+    {&Saldori::Apua, BlinkEnd::Disable},
+    {&Saldori::Lopeta, BlinkEnd::CloseWindow},
+};
+
+constexpr int kFlashes = 4;
+
+} // namespace
+
+void Saldori::Vilkuta_Timer() {
+    if (vilkkukohde < 1 || vilkkukohde > int(std::size(kBlinkRows)))
+        return;
+    const BlinkRow& row = kBlinkRows[vilkkukohde - 1];
+    MenuLabel* label = this->*row.label;
+
+    if (vilkkulaskuri < kFlashes) {
+        if (colours::text(label) == colours::kYellow) {
+            colours::setText(label, colours::kGreen);
+        } else {
+            // A label in neither menu colour still counts a flash, so the blink always ends.
+            if (colours::text(label) == colours::kGreen)
+                colours::setText(label, colours::kYellow);
+            ++vilkkulaskuri;
+        }
+        return;
+    }
+
+    if (row.end == BlinkEnd::CloseWindow) {
+        close();
+        return;
+    }
+    colours::setText(label, colours::kYellow);
+    vilkkukohde = 0;
+    vilkkulaskuri = 0;
+    Vilkuta->stop();
+    const bool disable =
+        row.end == BlinkEnd::Disable ||
+        (row.end == BlinkEnd::DisableWhileAddBorrowerOff && !LLainaaja->isEnabled());
+    if (disable)
+        label->setEnabled(false);
+}
+
+void Saldori::Lopeta_Click() {
+    vilkkukohde = 7;
+    Vilkuta->start();
+}

@@ -2,9 +2,36 @@
 #include "ui/MenuLabel.h"
 #include "ui/Saldori.h"
 
-void Saldori::menuLabel_MouseMove(QLabel*) {}
+#include <QWindow>
+#include <algorithm>
 
-void Saldori::Form_MouseMove(Qt::MouseButtons, QPoint) {}
+void Saldori::menuLabel_MouseMove(QLabel* label) {
+    // The blink owns the colours while it runs.
+    if (Vilkuta->isEnabled())
+        return;
+    if (colours::text(label) == colours::kGreen)
+        colours::setText(label, colours::kYellow);
+    for (MenuLabel* other : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta}) {
+        if (other != label && colours::text(other) == colours::kYellow)
+            colours::setText(other, colours::kGreen);
+    }
+}
+
+void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
+    if (buttons == Qt::LeftButton) {
+        // Where the window manager will not take the move over, the window follows the mouse.
+        QWindow* window = windowHandle();
+        if (window == nullptr || !window->startSystemMove())
+            move(globalPosition - dragOffset_);
+    }
+    if (Vilkuta->isEnabled())
+        return;
+    const auto labels = {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta};
+    if (std::any_of(labels.begin(), labels.end(), [](const MenuLabel* label) {
+            return colours::text(label) == colours::kYellow;
+        }))
+        varinvaihto();
+}
 
 void Saldori::varinvaihto() {
     for (MenuLabel* label : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta})
