@@ -1,9 +1,154 @@
+#include "commands/EntryCheck.h"
+#include "ui/Colours.h"
+#include "ui/Hints.h"
+#include "ui/MenuLabel.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
-void Saldori::LLainaaja_Click() {}
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <utility>
 
-void Saldori::Uusi_Change() {}
+using entry::NameProblem;
 
-void Saldori::OK_Click() {}
+namespace {
 
-void Saldori::sulje1_Click() {}
+const Message* nameRefusal(NameProblem problem) {
+    static const std::pair<NameProblem, const Message*> kRefusals[] = {
+        {NameProblem::Empty, &msg::kEmptyName},
+        {NameProblem::Unstorable, &msg::kUnstorableName},
+        {NameProblem::Unusable, &msg::kUnusableName},
+        {NameProblem::Duplicate, &msg::kDuplicateName},
+        {NameProblem::RegisterFull, &msg::kRegisterFull},
+    };
+    for (const auto& [known, message] : kRefusals) {
+        if (known == problem)
+            return message;
+    }
+    return nullptr;
+}
+
+void resetNameBox(Saldori& w) {
+    colours::setBold(w.OK, false);
+    colours::setBackground(w.Uusi, colours::systemWindow());
+    colours::setText(w.Uusi, colours::kBlack);
+}
+
+// The walkthrough moves on from the name to the loans.
+void guideToLoans(Saldori& w) {
+    resetNameBox(w);
+    colours::setUnderline(w.LLainaaja, false);
+    colours::setUnderline(w.LLaina, true);
+    w.LLaina->setEnabled(true);
+    colours::setBackground(w.Lainaaja1, colours::kGreen);
+    colours::setBackground(w.LainaLisaa, colours::kCyan);
+    w.ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
+}
+
+void prepareMainScreen(Saldori& w) {
+    w.MuistiClear();
+    setComboText(w.Lainaaja, ui_text::kPrompt);
+    w.Lainaaja->setEnabled(false);
+    w.Laina->clear();
+    w.Laina->setEnabled(false);
+    w.LueNimet();
+}
+
+} // namespace
+
+void Saldori::LLainaaja_Click() {
+    const bool guided = guidedHelp();
+    if (guided) {
+        ohjeteksti->setText(hint::kTypeName);
+        colours::setBackground(Uusi, colours::kYellow);
+        colours::setText(Uusi, colours::kRed);
+    } else {
+        Disabloi();
+        LLainaaja->setEnabled(true);
+        vilkkukohde = 1;
+        Vilkuta->start();
+    }
+    Add->show();
+    liiketila = QStringLiteral("llainaaja");
+    liikuttaja->start();
+    prepareMainScreen(*this);
+    if (guided) {
+        Disabloi();
+        LLainaaja->setEnabled(true);
+    }
+    Uusi->setFocus();
+}
+
+void Saldori::Uusi_Change() {
+    if (!guidedHelp())
+        return;
+    const QString step = ohjeteksti->text();
+    if (step != hint::kClickAdd && step != hint::kChooseBorrowerTypeLoan) {
+        ohjeteksti->setText(hint::kClickAdd);
+        colours::setBold(OK, true);
+    }
+    // Emptying the box after a successful add must not undo the step that add has just set.
+    if (ohjeteksti->text() != hint::kChooseBorrowerTypeLoan && Uusi->text().isEmpty()) {
+        ohjeteksti->setText(hint::kTypeName);
+        colours::setBold(OK, false);
+    }
+}
+
+void Saldori::OK_Click() {
+    const QString name = entry::asStored(Uusi->text());
+    if (const Message* refusal = nameRefusal(entry::checkNewName(name, muisti))) {
+        ask(*refusal);
+        return;
+    }
+    const int slot = ledger::firstFreeSlot(muisti);
+    muisti[slot] = name;
+    // Both files are written before the screen moves on, so that a failed save leaves the user
+    // where they were, with nothing half-stored.
+    if (!TallennaNimet()) {
+        muisti[slot].clear();
+        return;
+    }
+    MuistiClear();
+    if (!saveLoans(name)) {
+        muisti[slot].clear();
+        TallennaNimet();
+        return;
+    }
+    if (guidedHelp())
+        guideToLoans(*this);
+    Lainaaja->clear();
+    Laina->clear();
+    Lainaaja1->clear();
+    setComboText(Lainaaja, ui_text::kPrompt);
+    Add1->show();
+    liiketila = QStringLiteral("SLAL1");
+    liikuttaja->start();
+    LLainaaja->setEnabled(false);
+    setComboText(Lainaaja1, name);
+    Lainaaja1_Change();
+    LisaaNimet1();
+    Uusi->setText(QString());
+    LainaLisaa->setFocus();
+}
+
+void Saldori::sulje1_Click() {
+    if (!guidedHelp()) {
+        liiketila = QStringLiteral("llainaajatakaisin");
+        liikuttaja->start();
+        Lainaaja->setEnabled(true);
+        Laina->setEnabled(true);
+        return;
+    }
+    LLainaaja->setEnabled(true);
+    colours::setUnderline(LLainaaja, true);
+    LLaina->setEnabled(false);
+    colours::setUnderline(LLaina, false);
+    resetNameBox(*this);
+    liiketila = QStringLiteral("ohjellainaajatakaisin");
+    liikuttaja->start();
+    ohjeteksti->setText(hint::kClickAddBorrower);
+}

@@ -1,13 +1,157 @@
+#include "commands/EntryCheck.h"
+#include "ui/Colours.h"
+#include "ui/Hints.h"
+#include "ui/MenuLabel.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
-void Saldori::LLaina_Click() {}
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <optional>
+#include <utility>
 
-void Saldori::Lainaaja1_Change() {}
+using entry::LoanProblem;
 
-void Saldori::LainaLisaa_Change() {}
+namespace {
 
-void Saldori::OK1_Click() {}
+std::optional<Message> loanRefusal(LoanProblem problem, const QString& borrower) {
+    static const std::pair<LoanProblem, const Message*> kRefusals[] = {
+        {LoanProblem::Empty, &msg::kEmptyLoan},
+        {LoanProblem::Unstorable, &msg::kUnstorableLoan},
+        {LoanProblem::Duplicate, &msg::kDuplicateLoan},
+        {LoanProblem::NoLoanFile, &msg::kNoLoanFile},
+    };
+    if (problem == LoanProblem::Full)
+        return msg::loansFull(borrower);
+    for (const auto& [known, message] : kRefusals) {
+        if (known == problem)
+            return *message;
+    }
+    return std::nullopt;
+}
 
-void Saldori::LisaaLaina1() {}
+// The program setting the borrower box counts as a change, as typing into it does.
+void setBorrowerText(Saldori& w, const QString& text) {
+    setComboText(w.Lainaaja1, text);
+    w.Lainaaja1_Change();
+}
 
-void Saldori::sulje2_Click() {}
+void emptyMainScreen(Saldori& w) {
+    setComboText(w.Lainaaja, ui_text::kPrompt);
+    w.Lainaaja->setEnabled(false);
+    w.Laina->clear();
+    w.Laina->setEnabled(false);
+}
+
+void refillMainScreen(Saldori& w) {
+    w.Laina->setEnabled(true);
+    w.Lainaaja->setEnabled(true);
+    w.Laina->clear();
+    w.Lainaaja->clear();
+    w.LueNimet();
+    w.LisaaNimet();
+    setComboText(w.Lainaaja, ui_text::kPrompt);
+}
+
+} // namespace
+
+void Saldori::LLaina_Click() {
+    const bool guided = guidedHelp();
+    if (!guided) {
+        Disabloi();
+        LLaina->setEnabled(true);
+        vilkkukohde = 2;
+        Vilkuta->start();
+    }
+    Laina->clear();
+    MuistiClear();
+    LueNimet();
+    if (!guided && !ledger::anyFilled(muisti)) {
+        ask(msg::kNoBorrowersForLoans);
+        Enabloi();
+        return;
+    }
+    // The borrower shown on the main screen is the one the user most likely means.
+    const bool noneChosen = Lainaaja->currentText() == ui_text::kPrompt;
+    Lainaaja1->clear();
+    setBorrowerText(*this, noneChosen ? QString() : kenen);
+    Add1->show();
+    liiketila = QStringLiteral("llaina");
+    liikuttaja->start();
+    emptyMainScreen(*this);
+    LueNimet();
+    LisaaNimet1();
+    if (guided) {
+        colours::setBackground(Lainaaja1, colours::kGreen);
+        colours::setBackground(LainaLisaa, colours::kCyan);
+        ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
+    }
+    LainaLisaa->setFocus();
+}
+
+void Saldori::Lainaaja1_Change() {
+    if (LainaLisaa->isVisible() && LainaLisaa->isEnabled())
+        LainaLisaa->setFocus();
+}
+
+void Saldori::LainaLisaa_Change() {
+    if (!guidedHelp())
+        return;
+    ohjeteksti->setText(hint::kClickAdd);
+    colours::setBold(OK1, true);
+    if (LainaLisaa->text().isEmpty()) {
+        ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
+        colours::setBold(OK1, false);
+    }
+}
+
+void Saldori::OK1_Click() {
+    MuistiClear();
+    Lue1();
+    LueNimet();
+    LisaaLaina1();
+    // What is on disk is what the user has; a failed save must not leave the table claiming more.
+    const bool saved = TallennaLaina();
+    if (!saved) {
+        MuistiClear();
+        Lue1();
+    }
+    LainaLisaa->setText(QString());
+    if (saved)
+        ohjeteksti->setText(hint::kLoanSaved);
+    colours::setBold(OK1, false);
+    LainaLisaa->setFocus();
+}
+
+void Saldori::LisaaLaina1() {
+    const QString loan = entry::asStored(LainaLisaa->text());
+    const QString borrower = Lainaaja1->currentText();
+    const LoanProblem problem = entry::checkNewLoan(loan, muisti2, borrower);
+    if (const auto refusal = loanRefusal(problem, borrower)) {
+        ask(*refusal);
+        if (problem == LoanProblem::NoLoanFile)
+            setBorrowerText(*this, QString());
+        return;
+    }
+    muisti2[ledger::firstFreeSlot(muisti2)] = loan;
+}
+
+void Saldori::sulje2_Click() {
+    if (guidedHelp()) {
+        colours::setBackground(Lainaaja1, colours::systemWindow());
+        colours::setBackground(LainaLisaa, colours::systemWindow());
+        colours::setUnderline(LLaina, false);
+        ohjeteksti->setText(hint::kLeaveButton);
+        liiketila = QStringLiteral("ohjellainatakaisin");
+        ohjetila = QStringLiteral("näytä");
+        ohjeliikuttaja->start();
+    } else {
+        liiketila = QStringLiteral("llainatakaisin");
+    }
+    liikuttaja->start();
+    refillMainScreen(*this);
+}
