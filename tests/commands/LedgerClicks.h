@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QTest>
+#include <algorithm>
 
 inline void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
@@ -49,7 +50,13 @@ inline void retype(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    // Key events carry Latin-1 only; anything else arrives as from the clipboard.
+    const bool typeable =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (typeable)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
 }
 
 inline void retype(QComboBox* combo, const QString& text) {
