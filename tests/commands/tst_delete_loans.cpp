@@ -223,9 +223,6 @@ void DeleteLoansTest::failedLoanSaveKeepsTheLoans() {
     }
 
     QCOMPARE(dialogs_.shown, QList<Message>{msg::saveFailed("Aino.kdx")});
-    QCOMPARE(dialogs_.shown.first().text,
-             QStringLiteral("Tiedoston Aino.kdx tallentaminen epäonnistui. Tarkista, että "
-                            "kansioon voi kirjoittaa ja levyllä on tilaa."));
     QCOMPARE(snapshot(), before);
     QCOMPARE(entries(window_->Laina), (QStringList{"a", "b", "c"}));
     QCOMPARE(window_->Lainaaja->currentText(), QStringLiteral("Aino"));
