@@ -1,7 +1,77 @@
+// Editing one saved loan of the borrower shown on the main screen.
+#include "ledger/StorableText.h"
+#include "ledger/Tables.h"
+#include "ui/Hints.h"
+#include "ui/MenuLabel.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
-void Saldori::Muokkaa_Click() {}
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 
-void Saldori::Tallenna_Click() {}
+namespace {
 
-void Saldori::Command3_Click() {}
+constexpr int kBlinkMuokkaa = 5;
+const QString kOpening = QStringLiteral("muokkaus");
+const QString kClosing = QStringLiteral("muokkaustakaisin");
+
+} // namespace
+
+void Saldori::Muokkaa_Click() {
+    vilkkukohde = kBlinkMuokkaa;
+    Vilkuta->start();
+    if (!ledger::anyFilled(muisti)) {
+        ask(msg::kNoBorrowersToEdit);
+        return;
+    }
+    Muokkaus->show();
+    liiketila = kOpening;
+    liikuttaja->start();
+    Mtlaina->setText(currentEntry(Laina));
+    Disabloi();
+    Muokkaa->setEnabled(true);
+    Mtlaina->setFocus();
+}
+
+void Saldori::Tallenna_Click() {
+    const QString edited = Mtlaina->text().trimmed();
+    const QString name = Lainaaja->currentText();
+    const QString selected = currentEntry(Laina);
+
+    // The first refusal that applies is the one shown; its order is what users know.
+    const std::pair<bool, Message> refusals[] = {
+        {!ledger::isStorable(edited), msg::kUnstorableLoan},
+        {name == ui_text::kPrompt, msg::kChooseBorrowerFirst},
+        {edited.isEmpty(), msg::kEmptyEdit},
+        {selected == ui_text::kNoLoans, msg::noLoansToEdit(name)},
+        {ledger::slotOf(muisti, name) < 0, msg::notInMemory(name)},
+        // The loan table holds the loans of the borrower last picked; saving it under any
+        // other name would overwrite that borrower's file with someone else's loans.
+        {name != kenen || Laina->count() == 0, msg::kChooseBorrowerFirst},
+        {ledger::slotOf(muisti2, edited) >= 0, msg::kDuplicateEdit},
+        {ledger::slotOf(muisti2, selected) < 0, msg::kLoanNotFound},
+    };
+    for (const auto& [refused, message] : refusals) {
+        if (refused) {
+            ask(message);
+            return;
+        }
+    }
+
+    muisti2[ledger::slotOf(muisti2, selected)] = edited;
+    if (!TallennaMuokkaus()) {
+        // Show what the file really holds, not the edit that could not be stored.
+        MuistiClear();
+        Lue();
+    } else {
+        Mtlaina->setText(edited);
+    }
+    LisaaLainat();
+}
+
+void Saldori::Command3_Click() {
+    liiketila = kClosing;
+    liikuttaja->start();
+}

@@ -254,7 +254,12 @@ void Saldori::connectHandlers() {
         connect(button, &QPushButton::clicked, this, handler);
 
     connect(Lainaaja, &QComboBox::activated, this, &Saldori::Lainaaja_Click);
-    connect(Laina, &QListWidget::itemClicked, this, &Saldori::Laina_Click);
+    // A click on an entry's check box leaves the current entry where it was; the program
+    // expects the clicked entry to become current, whichever part of it was clicked.
+    connect(Laina, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        Laina->setCurrentItem(item);
+        Laina_Click();
+    });
     connect(Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);
     connect(Uusi, &QLineEdit::returnPressed, this, &Saldori::OK_Click);
     connect(Lainaaja1->lineEdit(), &QLineEdit::textEdited, this, &Saldori::Lainaaja1_Change);
