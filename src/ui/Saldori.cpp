@@ -84,6 +84,13 @@ Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     Form_Load();
 }
 
+// Controls losing the focus while they are torn down must not reach handlers of a window that
+// is already half gone.
+Saldori::~Saldori() {
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
+
 void Saldori::buildControls() {
     LLainaaja = make<MenuLabel>(this, "LLainaaja");
     LLaina = make<MenuLabel>(this, "LLaina");

@@ -23,6 +23,7 @@ class Saldori : public QWidget {
   public:
     explicit Saldori(Dialogs& dialogs, Ticker::Clock clock = Ticker::Clock::Real,
                      QWidget* parent = nullptr);
+    ~Saldori() override;
 
     // Menu labels, in menu order.
     MenuLabel* LLainaaja;
