@@ -1,7 +1,6 @@
 // Editing a loan, deleting a loan and deleting a borrower on full tables, disk writes included.
 #include "support/Harness.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -111,12 +110,3 @@ BENCHMARK(BM_SaveEditedLoan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeleteOneLoan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeleteBorrower)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenEditPanel)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

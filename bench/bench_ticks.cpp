@@ -1,7 +1,6 @@
 #include "support/Harness.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -67,14 +66,3 @@ void aboutAnimationTick(benchmark::State& state) {
 BENCHMARK(aboutAnimationTick);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,4 +1,4 @@
-#include "LedgerClicks.h"
+#include "support/Input.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"

@@ -1,5 +1,7 @@
 #include "support/Harness.h"
 
+#include "ui/MenuLabel.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
@@ -104,6 +106,65 @@ QStringList entries(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i)
         result << list->item(i)->text();
     return result;
+}
+
+char* toString(const Message& message) {
+    const QString text = QStringLiteral("%1 [icon %2, buttons %3, caption %4]")
+                             .arg(message.text)
+                             .arg(int(message.icon))
+                             .arg(int(message.buttons))
+                             .arg(message.caption);
+    return qstrdup(text.toUtf8().constData());
+}
+
+void settle(Saldori& window) {
+    for (int tick = 0;
+         tick < 1000 && (window.liikuttaja->isEnabled() || window.Vilkuta->isEnabled()); ++tick) {
+        if (window.liikuttaja->isEnabled())
+            window.liikuttaja_Timer();
+        if (window.Vilkuta->isEnabled())
+            window.Vilkuta_Timer();
+    }
+    if (window.liikuttaja->isEnabled() || window.Vilkuta->isEnabled())
+        qFatal("an animation never ends");
+}
+
+QStringList enabledMenuLabels(const Saldori& window) {
+    QStringList enabled;
+    for (const QLabel* label : window.findChildren<MenuLabel*>()) {
+        if (label->isEnabled())
+            enabled << label->objectName();
+    }
+    enabled.sort();
+    return enabled;
+}
+
+QStringList slotValues(std::span<const QString> table) {
+    return QStringList(table.begin(), table.end());
+}
+
+QStringList numbered(const QString& prefix, int count) {
+    QStringList values;
+    for (int i = 0; i < count; ++i)
+        values << prefix + QString::number(i);
+    return values;
+}
+
+void WindowTestCase::init() {
+    dir = std::make_unique<TempWorkDir>();
+    dialogs.shown.clear();
+    dialogs.answers.clear();
+    w = openWindow(dialogs);
+}
+
+void WindowTestCase::cleanup() {
+    w.reset();
+    dir.reset();
+}
+
+void WindowTestCase::reopen() {
+    w.reset();
+    w = openWindow(dialogs);
 }
 
 FailingWrites::FailingWrites() {

@@ -9,8 +9,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <span>
 
 class QComboBox;
+
+Q_DECLARE_METATYPE(Message)
+Q_DECLARE_METATYPE(Answer)
+
+// Lets a failed comparison of messages print both texts.
+char* toString(const Message& message);
 
 // A fresh working folder for one test; the previous one is restored when it goes.
 class TempWorkDir {
@@ -41,6 +48,33 @@ void pickFromList(QComboBox* combo, const QString& entry);
 
 QStringList entries(const QComboBox* combo);
 QStringList entries(const class QListWidget* list);
+
+// Lets every running panel transition and blink finish, one tick at a time.
+void settle(Saldori& window);
+
+// The menu labels that are enabled, sorted by name.
+QStringList enabledMenuLabels(const Saldori& window);
+
+QStringList slotValues(std::span<const QString> table);
+// "prefix0", "prefix1", ...
+QStringList numbered(const QString& prefix, int count);
+
+// Each test function gets a fresh working folder and the window opened on it; a test that needs
+// data files first writes them and calls reopen().
+class WindowTestCase : public QObject {
+    Q_OBJECT
+
+  protected:
+    void reopen();
+
+    RecordingDialogs dialogs;
+    std::unique_ptr<TempWorkDir> dir;
+    std::unique_ptr<Saldori> w;
+
+  private slots:
+    void init();
+    void cleanup();
+};
 
 // Makes every file write of this process fail while it lives, as a full disk would.
 class FailingWrites {

@@ -3,7 +3,9 @@
 // What a user does with the mouse and keyboard on the main screen and the edit panel.
 #include "support/Harness.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
@@ -63,15 +65,11 @@ inline void retype(QComboBox* combo, const QString& text) {
     retype(combo->lineEdit(), text);
 }
 
-Q_DECLARE_METATYPE(Message)
-Q_DECLARE_METATYPE(Answer)
-
-// Lets a failed comparison of messages print both texts.
-inline char* toString(const Message& message) {
-    const QString text = QStringLiteral("%1 [icon %2, buttons %3, caption %4]")
-                             .arg(message.text)
-                             .arg(int(message.icon))
-                             .arg(int(message.buttons))
-                             .arg(message.caption);
-    return qstrdup(text.toUtf8().constData());
+// Types any text, letters beyond Latin-1 included, as key presses carrying that text, then Enter.
+inline void typeAndEnter(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+    QTest::keyClick(box, Qt::Key_Return);
 }
