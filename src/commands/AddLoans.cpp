@@ -114,8 +114,10 @@ void Saldori::OK1_Click() {
     Lue1();
     LueNimet();
     LisaaLaina1();
-    // What is on disk is what the user has; a failed save must not leave the table claiming more.
-    const bool saved = TallennaLaina();
+    // Writing back is for a borrower who has a loan file; for a typed name without one it would
+    // only leave a stray file behind. What is on disk is what the user has, so a failed save
+    // must not leave the table claiming more.
+    const bool saved = !entry::hasLoanFile(Lainaaja1->currentText()) || TallennaLaina();
     if (!saved) {
         MuistiClear();
         Lue1();

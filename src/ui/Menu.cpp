@@ -11,7 +11,7 @@ void Saldori::menuLabel_MouseMove(QLabel* label) {
         return;
     if (colours::text(label) == colours::kGreen)
         colours::setText(label, colours::kYellow);
-    for (MenuLabel* other : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta}) {
+    for (MenuLabel* other : menuLabels()) {
         if (other != label && colours::text(other) == colours::kYellow)
             colours::setText(other, colours::kGreen);
     }
@@ -26,24 +26,33 @@ void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
     }
     if (Vilkuta->isEnabled())
         return;
-    const auto labels = {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta};
+    const auto labels = menuLabels();
     if (std::any_of(labels.begin(), labels.end(), [](const MenuLabel* label) {
             return colours::text(label) == colours::kYellow;
         }))
         varinvaihto();
 }
 
+std::array<MenuLabel*, 7> Saldori::menuLabels() const {
+    return {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta};
+}
+
+// In the order the menu is switched: the edit command comes before the two deletions.
+std::array<MenuLabel*, 6> Saldori::switchableMenuLabels() const {
+    return {LLainaaja, LLaina, Muokkaa, PLainaaja, PLaina, Apua};
+}
+
 void Saldori::varinvaihto() {
-    for (MenuLabel* label : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta})
+    for (MenuLabel* label : menuLabels())
         colours::setText(label, colours::kGreen);
 }
 
 void Saldori::Enabloi() {
-    for (MenuLabel* label : {LLainaaja, LLaina, Muokkaa, PLainaaja, PLaina, Apua})
+    for (MenuLabel* label : switchableMenuLabels())
         label->setEnabled(true);
 }
 
 void Saldori::Disabloi() {
-    for (MenuLabel* label : {LLainaaja, LLaina, Muokkaa, PLainaaja, PLaina, Apua})
+    for (MenuLabel* label : switchableMenuLabels())
         label->setEnabled(false);
 }

@@ -191,7 +191,7 @@ void Saldori::applyLooks() {
     setPalette(face);
     setFont(fontOf(kDialogFont, 8.25));
 
-    for (MenuLabel* label : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta}) {
+    for (MenuLabel* label : menuLabels()) {
         label->setFont(fontOf({QStringLiteral("Arial")}, 8.25));
         colours::setText(label, colours::kGreen);
         label->setMouseTracking(true);
@@ -246,7 +246,7 @@ void Saldori::connectHandlers() {
     };
     for (const auto& [label, handler] : menu)
         connect(label, &MenuLabel::clicked, this, handler);
-    for (MenuLabel* label : {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta})
+    for (MenuLabel* label : menuLabels())
         connect(label, &MenuLabel::hovered, this, [this, label] { menuLabel_MouseMove(label); });
 
     const std::pair<QPushButton*, void (Saldori::*)()> buttons[] = {

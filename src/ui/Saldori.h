@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <array>
 
 class MenuLabel;
 class QComboBox;
@@ -179,6 +180,10 @@ class Saldori : public QWidget {
     // Help and update: the help timer and the update check.
     void ohjeliikuttaja_Timer();
     void tarkista();
+
+    // The seven menu labels in menu order, and the six that the menu switches on and off.
+    std::array<MenuLabel*, 7> menuLabels() const;
+    std::array<MenuLabel*, 6> switchableMenuLabels() const;
 
     // Guided help is on while its hint line is shown.
     bool guidedHelp() const;
