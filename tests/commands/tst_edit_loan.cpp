@@ -1,305 +1,185 @@
+#include "support/Harness.h"
 #include "support/Input.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
 
-#include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
 
 const QStringList kAinoLoans = {"kirja", "", "10,50 € maitoa", "\"lapio\" ja kuokka"};
 
-QStringList thirtyLoans() {
-    QStringList loans;
-    for (int i = 1; i <= 30; ++i)
-        loans << QStringLiteral("laina %1").arg(i);
+QStringList ainoWith(int slot, const QString& loan) {
+    QStringList loans = kAinoLoans;
+    loans[slot] = loan;
     return loans;
 }
 
-QStringList shownLoans(const QStringList& slotValues) {
-    QStringList shown = slotValues;
-    shown.removeAll(QString());
-    return shown;
+QStringList shownLoans(QStringList slotValues) {
+    slotValues.removeAll(QString());
+    return slotValues;
 }
 
 } // namespace
 
-class EditLoanTest : public QObject {
+class EditLoanTest : public WindowTestCase {
     Q_OBJECT
 
   private slots:
-    void init() {
-        dir_ = std::make_unique<TempWorkDir>();
-        dialogs_.shown.clear();
+    void panelOpensAndCloses() {
+        writeLedger();
+        pickFromList(w->Lainaaja, "Aino");
+        clickEntry(w->Laina, "kirja");
+        QCOMPARE(w->Mtlaina->text(), QString());
+
+        click(w->Muokkaa);
+        settle(*w);
+
+        QVERIFY(Saldori::shown(w->Muokkaus));
+        QCOMPARE(w->Mtlaina->text(), QStringLiteral("kirja"));
+        QCOMPARE(QApplication::focusWidget(), w->Mtlaina);
+        QCOMPARE(enabledMenuLabels(*w), QStringList{"Lopeta"});
+        QVERIFY(w->Lainaaja->isEnabled() && w->Laina->isEnabled());
+        clickEntry(w->Laina, kAinoLoans[3]);
+        QCOMPARE(w->Mtlaina->text(), kAinoLoans[3]);
+        tickEntry(w->Laina, "kirja");
+        QCOMPARE(w->Mtlaina->text(), QStringLiteral("kirja"));
+
+        click(w->Command3);
+        settle(*w);
+
+        QVERIFY(!Saldori::shown(w->Muokkaus));
+        QCOMPARE(enabledMenuLabels(*w).size(), 7);
+        QCOMPARE(w->Mtlaina->text(), QStringLiteral("kirja"));
+        QCOMPARE(recordLines("Aino.kdx"), expectedRecords(kAinoLoans, 30));
+        QVERIFY(dialogs.shown.isEmpty());
+    }
+
+    void noBorrowersAtAll() {
+        click(w->Muokkaa);
+        settle(*w);
+
+        QCOMPARE(dialogs.shown, QList<Message>{msg::kNoBorrowersToEdit});
+        QVERIFY(!Saldori::shown(w->Muokkaus));
+        QCOMPARE(enabledMenuLabels(*w).size(), 7);
+    }
+
+    void savesInPlace_data() {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("stored");
+        // clang-format off
+        QTest::newRow("letter case only")       << "kirja"       << "Kirja"          << ainoWith(0, "Kirja");
+        QTest::newRow("middle loan, same slot") << kAinoLoans[2] << "12,00 € maitoa" << ainoWith(2, "12,00 € maitoa");
+        QTest::newRow("outer blanks trimmed")   << "kirja"       << "  sanakirja  "  << ainoWith(0, "sanakirja");
+        QTest::newRow("none selected, 1st gap") << ""            << "uusi"           << ainoWith(1, "uusi");
+        // clang-format on
+    }
+
+    void savesInPlace() {
+        QFETCH(QString, selected);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, stored);
+        openWith("Aino", selected);
+        retype(w->Mtlaina, typed);
+
+        QTest::keyClick(w->Mtlaina, Qt::Key_Return);
+
+        QVERIFY(dialogs.shown.isEmpty());
+        QCOMPARE(recordLines("Aino.kdx"), expectedRecords(stored, 30));
+        QCOMPARE(entries(w->Laina), shownLoans(stored));
+        QVERIFY(w->Laina->selectedItems().isEmpty());
+        QCOMPARE(w->Mtlaina->text(), typed.trimmed());
+        // The saved text is now on the list itself.
+        click(w->Tallenna);
+        QCOMPARE(dialogs.shown, QList<Message>{msg::kDuplicateEdit});
+        QCOMPARE(recordLines("Aino.kdx"), expectedRecords(stored, 30));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("borrower");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("typedBorrower");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<Message>("expected");
+
+        const QString none;
+        const Message noLoans{
+            "Lainaajalla Pekka ei ole lainoja, joten et voi niitä myöskään muokata."};
+        // clang-format off
+        QTest::newRow("no borrower chosen")   << none    << none             << none     << "uusi"     << msg::kChooseBorrowerFirst;
+        QTest::newRow("empty edit")           << "Aino"  << "kirja"          << none     << ""         << msg::kEmptyEdit;
+        QTest::newRow("blanks only")          << "Aino"  << "kirja"          << none     << "   "      << msg::kEmptyEdit;
+        QTest::newRow("[EI LAINAA!] chosen")  << "Pekka" << ui_text::kNoLoans << none    << "uusi"     << noLoans;
+        QTest::newRow("typed, not in memory") << "Aino"  << "kirja"          << "Ilmari" << "uusi"     << Message{"Lainaajaa Ilmari ei löydy muistista."};
+        // The loans shown are Aino's; saving them under Pekka's name would replace Pekka's file.
+        QTest::newRow("typed other borrower") << "Aino"  << "kirja"          << "Pekka"  << "uusi"     << msg::kChooseBorrowerFirst;
+        QTest::newRow("unchanged")            << "Aino"  << "kirja"          << none     << "kirja"    << msg::kDuplicateEdit;
+        QTest::newRow("duplicate, blanks")    << "Aino"  << "kirja"          << none     << " kirja "  << msg::kDuplicateEdit;
+        QTest::newRow("none selected, full")  << "Ville" << none             << none     << "uusi"     << msg::kLoanNotFound;
+        QTest::newRow("marker")               << "Aino"  << "kirja"          << none     << "kirja × 2" << msg::kUnstorableLoan;
+        // clang-format on
+    }
+
+    void refusals() {
+        QFETCH(QString, borrower);
+        QFETCH(QString, selected);
+        QFETCH(QString, typedBorrower);
+        QFETCH(QString, edit);
+        QFETCH(Message, expected);
+        openWith(borrower, selected);
+        if (!typedBorrower.isEmpty())
+            retype(w->Lainaaja, typedBorrower);
+        w->Mtlaina->setText(edit);
+        const QStringList listBefore = entries(w->Laina);
+        const auto filesBefore = snapshotWorkDir();
+
+        // Pressed as a shortcut does, without taking the focus, so a typed borrower stays only
+        // typed.
+        w->Tallenna->click();
+
+        QCOMPARE(dialogs.shown, QList<Message>{expected});
+        QCOMPARE(entries(w->Laina), listBefore);
+        QCOMPARE(snapshotWorkDir(), filesBefore);
+    }
+
+    void failedSaveShowsWhatIsStored() {
+        openWith("Aino", "kirja");
+        retype(w->Mtlaina, "sanakirja");
+        const QByteArray before = readBytes("Aino.kdx");
+        {
+            const FailingWrites diskFull;
+            click(w->Tallenna);
+        }
+
+        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed("Aino.kdx")});
+        QCOMPARE(readBytes("Aino.kdx"), before);
+        QCOMPARE(entries(w->Laina), shownLoans(kAinoLoans));
+        QCOMPARE(w->Mtlaina->text(), QStringLiteral("sanakirja"));
+    }
+
+  private:
+    // Aino has loans with a gap, Pekka none, Ville thirty.
+    void writeLedger() {
         writeRecordFile("nimet.kdx", {"Aino", "Pekka", "", "Ville"}, 100);
         writeRecordFile("Aino.kdx", kAinoLoans, 30);
         writeRecordFile("Pekka.kdx", {}, 30);
-        writeRecordFile("Ville.kdx", thirtyLoans(), 30);
-        window_ = openWindow(dialogs_);
-    }
-    void cleanup() {
-        // Leaving the borrower box picks what it shows; that must happen while the window lives.
-        window_->hide();
-        window_.reset();
-        dir_.reset();
+        writeRecordFile("Ville.kdx", numbered("laina ", 30), 30);
+        reopen();
     }
 
-    void openingThePanel();
-    void openingWithNoBorrowers();
-    void leavingThePanel();
-    void clickInListCopiesOnlyWhilePanelOpen();
-    void savesInPlace_data();
-    void savesInPlace();
-    void refusals_data();
-    void refusals();
-    void borrowerTypedOverTheChosenOne();
-    void secondSaveIsADuplicate();
-    void enterInEditBoxSaves();
-    void failedSaveShowsWhatIsStored();
-
-  private:
-    // Opens the panel with the loan picked as a user does: borrower, panel, loan.
-    void editLoanOf(const QString& borrower, const QString& loan) {
-        pickFromList(window_->Lainaaja, borrower);
-        click(window_->Muokkaa);
+    // The panel opened as a user does it: borrower, panel, loan.
+    void openWith(const QString& borrower, const QString& loan) {
+        writeLedger();
+        if (!borrower.isEmpty())
+            pickFromList(w->Lainaaja, borrower);
+        click(w->Muokkaa);
         if (!loan.isEmpty())
-            clickEntry(window_->Laina, loan);
+            clickEntry(w->Laina, loan);
     }
-
-    RecordingDialogs dialogs_;
-    std::unique_ptr<TempWorkDir> dir_;
-    std::unique_ptr<Saldori> window_;
 };
-
-void EditLoanTest::openingThePanel() {
-    pickFromList(window_->Lainaaja, "Aino");
-    clickEntry(window_->Laina, "10,50 € maitoa");
-
-    click(window_->Muokkaa);
-
-    QVERIFY(Saldori::shown(window_->Muokkaus));
-    QCOMPARE(window_->liiketila, QStringLiteral("muokkaus"));
-    QVERIFY(window_->liikuttaja->isEnabled());
-    QCOMPARE(window_->vilkkukohde, 5);
-    QVERIFY(window_->Vilkuta->isEnabled());
-    QCOMPARE(window_->Mtlaina->text(), QStringLiteral("10,50 € maitoa"));
-    QCOMPARE(QApplication::focusWidget(), window_->Mtlaina);
-    for (QWidget* label :
-         {window_->LLainaaja, window_->LLaina, window_->PLainaaja, window_->PLaina, window_->Apua})
-        QVERIFY2(!label->isEnabled(), qPrintable(label->objectName()));
-    QVERIFY(window_->Muokkaa->isEnabled());
-    QVERIFY(window_->Lainaaja->isEnabled() && window_->Laina->isEnabled());
-    QVERIFY(dialogs_.shown.isEmpty());
-}
-
-void EditLoanTest::openingWithNoBorrowers() {
-    writeRecordFile("nimet.kdx", {}, 100);
-    window_->hide();
-    window_ = openWindow(dialogs_);
-
-    click(window_->Muokkaa);
-
-    const Message expected{"Et voi muokata lainoja, kun et ole lisännyt edes lainaajia!",
-                           Icon::Information, Buttons::Ok, "Saldori"};
-    QCOMPARE(dialogs_.shown, QList<Message>{expected});
-    QVERIFY(!Saldori::shown(window_->Muokkaus));
-    QVERIFY(!window_->liikuttaja->isEnabled());
-    QVERIFY(window_->Vilkuta->isEnabled());
-    QVERIFY(window_->LLainaaja->isEnabled() && window_->PLaina->isEnabled());
-}
-
-void EditLoanTest::leavingThePanel() {
-    editLoanOf("Aino", "kirja");
-    window_->liikuttaja->stop();
-
-    click(window_->Command3);
-
-    QCOMPARE(window_->liiketila, QStringLiteral("muokkaustakaisin"));
-    QVERIFY(window_->liikuttaja->isEnabled());
-    QCOMPARE(window_->Mtlaina->text(), QStringLiteral("kirja"));
-    QVERIFY(dialogs_.shown.isEmpty());
-}
-
-void EditLoanTest::clickInListCopiesOnlyWhilePanelOpen() {
-    pickFromList(window_->Lainaaja, "Aino");
-    clickEntry(window_->Laina, "kirja");
-    QCOMPARE(window_->Mtlaina->text(), QString());
-
-    click(window_->Muokkaa);
-    clickEntry(window_->Laina, "\"lapio\" ja kuokka");
-    QCOMPARE(window_->Mtlaina->text(), QStringLiteral("\"lapio\" ja kuokka"));
-    tickEntry(window_->Laina, "kirja");
-    QCOMPARE(window_->Mtlaina->text(), QStringLiteral("kirja"));
-}
-
-void EditLoanTest::savesInPlace_data() {
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("stored");
-
-    QTest::newRow("letter case only")
-        << "kirja"
-        << "Kirja" << QStringList{"Kirja", "", kAinoLoans[2], kAinoLoans[3]};
-    QTest::newRow("middle loan keeps its slot")
-        << kAinoLoans[2] << "12,00 € \"maitoa\""
-        << QStringList{"kirja", "", "12,00 € \"maitoa\"", kAinoLoans[3]};
-    QTest::newRow("outer blanks trimmed")
-        << "kirja"
-        << "  sanakirja  " << QStringList{"sanakirja", "", kAinoLoans[2], kAinoLoans[3]};
-    QTest::newRow("nothing selected fills the first gap")
-        << ""
-        << "uusi" << QStringList{"kirja", "uusi", kAinoLoans[2], kAinoLoans[3]};
-}
-
-void EditLoanTest::savesInPlace() {
-    QFETCH(QString, selected);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, stored);
-    editLoanOf("Aino", selected);
-    retype(window_->Mtlaina, typed);
-
-    click(window_->Tallenna);
-
-    QVERIFY(dialogs_.shown.isEmpty());
-    QCOMPARE(recordLines("Aino.kdx"), expectedRecords(stored, 30));
-    QCOMPARE(entries(window_->Laina), shownLoans(stored));
-    QVERIFY(window_->Laina->selectedItems().isEmpty());
-    QCOMPARE(window_->Mtlaina->text(), typed.trimmed());
-    QVERIFY(Saldori::shown(window_->Muokkaus));
-}
-
-void EditLoanTest::refusals_data() {
-    QTest::addColumn<QString>("borrower");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("typedBorrower");
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<Message>("expected");
-
-    const QString none;
-    QTest::newRow("no borrower chosen")
-        << none << none << none << "uusi" << msg::kChooseBorrowerFirst;
-    QTest::newRow("empty edit") << "Aino"
-                                << "kirja" << none << "" << msg::kEmptyEdit;
-    QTest::newRow("blanks only") << "Aino"
-                                 << "kirja" << none << "   " << msg::kEmptyEdit;
-    QTest::newRow("borrower without loans")
-        << "Pekka" << ui_text::kNoLoans << none << "uusi"
-        << Message{"Lainaajalla Pekka ei ole lainoja, joten et voi niitä myöskään muokata."};
-    QTest::newRow("borrower typed who is not in the register")
-        << "Aino"
-        << "kirja"
-        << "Ilmari"
-        << "uusi" << Message{"Lainaajaa Ilmari ei löydy muistista."};
-    QTest::newRow("unchanged") << "Aino"
-                               << "kirja" << none << "kirja" << msg::kDuplicateEdit;
-    QTest::newRow("another loan's text")
-        << "Aino"
-        << "kirja" << none << "10,50 € maitoa" << msg::kDuplicateEdit;
-    QTest::newRow("duplicate once trimmed")
-        << "Aino"
-        << "kirja" << none << " 10,50 € maitoa " << msg::kDuplicateEdit;
-    QTest::newRow("nothing selected, thirty loans")
-        << "Ville" << none << none << "uusi"
-        << Message{"Lainaajaa ei löytynyt. Valitse lainaaja listalta."};
-    QTest::newRow("marker") << "Aino"
-                            << "kirja" << none << "kirja × 2" << msg::kUnstorableLoan;
-    QTest::newRow("tab") << "Aino"
-                         << "kirja" << none << "kirja\t2" << msg::kUnstorableLoan;
-    QTest::newRow("emoji") << "Aino"
-                           << "kirja" << none << "kirja 😀" << msg::kUnstorableLoan;
-    QTest::newRow("unstorable before no borrower")
-        << none << none << none << "a × b" << msg::kUnstorableLoan;
-}
-
-void EditLoanTest::refusals() {
-    QFETCH(QString, borrower);
-    QFETCH(QString, selected);
-    QFETCH(QString, typedBorrower);
-    QFETCH(QString, edit);
-    QFETCH(Message, expected);
-    if (!borrower.isEmpty())
-        pickFromList(window_->Lainaaja, borrower);
-    click(window_->Muokkaa);
-    if (!selected.isEmpty())
-        clickEntry(window_->Laina, selected);
-    if (!typedBorrower.isEmpty())
-        retype(window_->Lainaaja, typedBorrower);
-    // Pasted rather than typed: some of these cannot be typed key by key.
-    window_->Mtlaina->setText(edit);
-    const QStringList listBefore = entries(window_->Laina);
-    const auto tableBefore = window_->muisti2;
-    const QStringList filesBefore = filesInWorkDir();
-    QByteArrayList bytesBefore;
-    for (const QString& file : filesBefore)
-        bytesBefore << readBytes(file);
-
-    click(window_->Tallenna);
-
-    QCOMPARE(dialogs_.shown, QList<Message>{expected});
-    QCOMPARE(entries(window_->Laina), listBefore);
-    QVERIFY(window_->muisti2 == tableBefore);
-    QCOMPARE(filesInWorkDir(), filesBefore);
-    for (int i = 0; i < filesBefore.size(); ++i)
-        QCOMPARE(readBytes(filesBefore[i]), bytesBefore[i]);
-}
-
-// The loans shown are Aino's; saving them under Pekka's name would replace Pekka's file.
-void EditLoanTest::borrowerTypedOverTheChosenOne() {
-    const QByteArray ainoBefore = readBytes("Aino.kdx");
-    const QByteArray pekkaBefore = readBytes("Pekka.kdx");
-    editLoanOf("Aino", "kirja");
-    retype(window_->Mtlaina, "uusi");
-    retype(window_->Lainaaja, "Pekka");
-
-    // A shortcut or an accessibility tool presses the button without taking the focus.
-    window_->Tallenna->click();
-    QCOMPARE(dialogs_.shown, QList<Message>{msg::kChooseBorrowerFirst});
-    QCOMPARE(readBytes("Aino.kdx"), ainoBefore);
-    QCOMPARE(readBytes("Pekka.kdx"), pekkaBefore);
-}
-
-void EditLoanTest::secondSaveIsADuplicate() {
-    editLoanOf("Aino", "kirja");
-    retype(window_->Mtlaina, "sanakirja");
-    click(window_->Tallenna);
-    QVERIFY(dialogs_.shown.isEmpty());
-
-    click(window_->Tallenna);
-
-    const Message duplicate{"Laina on jo listalla.", Icon::None};
-    QCOMPARE(dialogs_.shown, QList<Message>{duplicate});
-    QCOMPARE(recordLines("Aino.kdx"),
-             expectedRecords({"sanakirja", "", kAinoLoans[2], kAinoLoans[3]}, 30));
-}
-
-void EditLoanTest::enterInEditBoxSaves() {
-    editLoanOf("Aino", kAinoLoans[3]);
-    retype(window_->Mtlaina, "lapio");
-
-    QTest::keyClick(window_->Mtlaina, Qt::Key_Return);
-
-    QVERIFY(dialogs_.shown.isEmpty());
-    QCOMPARE(recordLines("Aino.kdx"), expectedRecords({"kirja", "", kAinoLoans[2], "lapio"}, 30));
-}
-
-void EditLoanTest::failedSaveShowsWhatIsStored() {
-    editLoanOf("Aino", "kirja");
-    retype(window_->Mtlaina, "sanakirja");
-    const QByteArray before = readBytes("Aino.kdx");
-    {
-        const FailingWrites diskFull;
-        click(window_->Tallenna);
-    }
-
-    QCOMPARE(dialogs_.shown, QList<Message>{msg::saveFailed("Aino.kdx")});
-    QCOMPARE(readBytes("Aino.kdx"), before);
-    QCOMPARE(entries(window_->Laina), shownLoans(kAinoLoans));
-    QCOMPARE(window_->muisti2[0], QStringLiteral("kirja"));
-    QCOMPARE(window_->Mtlaina->text(), QStringLiteral("sanakirja"));
-}
 
 QTEST_MAIN(EditLoanTest)
 #include "tst_edit_loan.moc"

@@ -83,6 +83,13 @@ QStringList filesInWorkDir() {
     return QDir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+QMap<QString, QByteArray> snapshotWorkDir() {
+    QMap<QString, QByteArray> files;
+    for (const QString& file : filesInWorkDir())
+        files[file] = readBytes(file);
+    return files;
+}
+
 void pickFromList(QComboBox* combo, const QString& entry) {
     const int index = combo->findText(entry, Qt::MatchExactly);
     if (index < 0)

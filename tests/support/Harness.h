@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -42,6 +43,8 @@ QByteArrayList expectedRecords(const QStringList& slotValues, int slotCount);
 void writeRecordFile(const QString& fileName, const QStringList& slotValues, int slotCount);
 bool exists(const QString& fileName);
 QStringList filesInWorkDir();
+// Every file of the working folder with its bytes, to show that a refusal wrote nothing.
+QMap<QString, QByteArray> snapshotWorkDir();
 
 // Picks an entry from a combo box's drop-down list, as a user does with the mouse.
 void pickFromList(QComboBox* combo, const QString& entry);
