@@ -272,6 +272,7 @@ class AddTest : public WindowTestCase {
         QTest::newRow("duplicate, blanks")    << one << "Liisa"    << " kirja  " << msg::kDuplicateLoan   << one;
         QTest::newRow("marker")               << one << "Liisa"    << "ki×rja"   << msg::kUnstorableLoan  << one;
         QTest::newRow("no borrower")          << one << ""         << "kynä"     << noFile                << one;
+        QTest::newRow("empty, unknown one")   << one << "Maija"    << ""         << msg::kEmptyLoan       << one;
         QTest::newRow("unknown borrower")     << one << "Maija"    << "kynä"     << noFile                << one;
         QTest::newRow("path as borrower")     << one << "../nimet" << "kynä"     << noFile                << one;
         QTest::newRow("register as borrower") << one << "nimet"    << "kynä"     << noFile                << one;
