@@ -4,135 +4,96 @@
 
 #include <QTest>
 
-// The menu follows the mouse, and the bare window surface clears it and drags the window.
-class MenuTest : public QObject {
+// The menu follows the mouse, a clicked label flashes four times and is left yellow, quitting
+// flashes and then closes; the bare window surface clears the highlight and drags the window.
+class MenuTest : public WindowTestCase {
     Q_OBJECT
 
   private slots:
-    void init() {
-        dir_ = std::make_unique<TempWorkDir>();
-        window_ = openWindow(dialogs_);
-    }
-    void cleanup() {
-        window_.reset();
-        dir_.reset();
-    }
-
     void hoverMovesTheHighlight_data();
     void hoverMovesTheHighlight();
-    void blinkFreezesTheColours_data();
-    void blinkFreezesTheColours();
-    void enablingNeverTouchesQuit();
     void dragWithLeftButtonAlone_data();
     void dragWithLeftButtonAlone();
+    void blinkAndEndAction_data();
+    void blinkAndEndAction();
+    void secondBlinkTakesOverTheCount();
+    void quitFlashesThenClosesWritingNothing();
 
   private:
     QList<MenuLabel*> menu() const {
-        return {window_->LLainaaja, window_->LLaina, window_->PLainaaja, window_->PLaina,
-                window_->Muokkaa,   window_->Apua,   window_->Lopeta};
+        return {w->LLainaaja, w->LLaina, w->PLainaaja, w->PLaina, w->Muokkaa, w->Apua, w->Lopeta};
     }
-    // One letter per menu label, in menu order: G green, Y yellow, C another colour.
-    QString colourCodes() const {
-        QString codes;
-        for (const MenuLabel* label : menu()) {
-            const QColor colour = colours::text(label);
-            codes += colour == colours::kGreen ? u'G' : colour == colours::kYellow ? u'Y' : u'C';
-        }
-        return codes;
-    }
-    void setColourCodes(const QString& codes) {
-        const QList<MenuLabel*> labels = menu();
-        for (int i = 0; i < labels.size(); ++i) {
-            const QChar code = codes[i];
-            colours::setText(labels[i], code == u'G'   ? colours::kGreen
-                                        : code == u'Y' ? colours::kYellow
-                                                       : colours::kCyan);
-        }
-    }
+    QString colourCodes() const;
+    void setColourCodes(const QString& codes);
     // A move that arrives where the pointer already is never reaches the window, so each case
     // starts from the loan list, which leaves the menu colours alone.
-    void moveOverList() {
-        QTest::mouseMove(window_.get(), at(3000, 1500));
-        QCOMPARE(colourCodes(), QStringLiteral("GGGGGGG"));
-    }
+    void moveOverList() { QTest::mouseMove(w.get(), at(3000, 1500)); }
     // A point of the window, in pixels, given in twips as the layout is.
     static QPoint at(int leftTwips, int topTwips) { return {leftTwips / 15, topTwips / 15}; }
-
-    RecordingDialogs dialogs_;
-    std::unique_ptr<TempWorkDir> dir_;
-    std::unique_ptr<Saldori> window_;
 };
 
 namespace {
 
+// G green, Y yellow, C any other colour.
+QColor colourOf(QChar code) {
+    return code == u'G' ? colours::kGreen : code == u'Y' ? colours::kYellow : colours::kCyan;
+}
+
+QChar codeOf(const QColor& colour) {
+    return colour == colours::kGreen ? u'G' : colour == colours::kYellow ? u'Y' : u'C';
+}
+
 // The menu column's backdrop below "Muokkaa", clear of every control.
-const int kSurfaceLeft = 750;
-const int kSurfaceTop = 1800;
+const QPoint kSurface(750 / 15, 1800 / 15);
 
 } // namespace
+
+// One letter per menu label, in menu order.
+QString MenuTest::colourCodes() const {
+    QString codes;
+    for (const MenuLabel* label : menu())
+        codes += codeOf(colours::text(label));
+    return codes;
+}
+
+void MenuTest::setColourCodes(const QString& codes) {
+    const QList<MenuLabel*> labels = menu();
+    for (int i = 0; i < labels.size(); ++i)
+        colours::setText(labels[i], colourOf(codes[i]));
+}
 
 void MenuTest::hoverMovesTheHighlight_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QPoint>("target");
+    QTest::addColumn<bool>("blinking");
     QTest::addColumn<QString>("after");
 
-    const QPoint onAddBorrower = at(500, 200);
+    // clang-format off
+    QTest::newRow("onto a label")                    << "GGGGGGG" << at(500, 200) << false << "YGGGGGG";
     // The two labels touch, so this single move goes straight from one to the other.
-    const QPoint onAddLoansEdge = at(500, 370);
-    const QPoint surface = at(kSurfaceLeft, kSurfaceTop);
-    QTest::newRow("onto a label") << "GGGGGGG" << onAddBorrower << "YGGGGGG";
-    QTest::newRow("straight to the next label") << "YGGGGGG" << onAddLoansEdge << "GYGGGGG";
-    QTest::newRow("left yellow by a blink") << "GGGGYGG" << onAddBorrower << "YGGGGGG";
-    QTest::newRow("a label already yellow") << "YGGGGGG" << onAddBorrower << "YGGGGGG";
-    QTest::newRow("a label in another colour stays so") << "CGGYGGG" << onAddBorrower << "CGGGGGG";
-    QTest::newRow("surface clears the highlight") << "GGGYGGG" << surface << "GGGGGGG";
-    QTest::newRow("surface clears any colour back to green") << "CGGYGGG" << surface << "GGGGGGG";
-    QTest::newRow("surface without a highlight") << "CGGGGGG" << surface << "CGGGGGG";
+    QTest::newRow("straight to the next label")      << "YGGGGGG" << at(500, 370) << false << "GYGGGGG";
+    QTest::newRow("a label in another colour stays") << "CGGYGGG" << at(500, 200) << false << "CGGGGGG";
+    QTest::newRow("surface clears the highlight")    << "CGGYGGG" << kSurface << false << "GGGGGGG";
+    QTest::newRow("surface without a highlight")     << "CGGGGGG" << kSurface << false << "CGGGGGG";
+    // The blink owns the colours while it runs.
+    QTest::newRow("blinking, onto a label")          << "YGGGGGG" << at(500, 720) << true << "YGGGGGG";
+    QTest::newRow("blinking, onto the surface")      << "YGGGGGG" << kSurface << true << "YGGGGGG";
+    // clang-format on
 }
 
 void MenuTest::hoverMovesTheHighlight() {
     QFETCH(QString, before);
     QFETCH(QPoint, target);
+    QFETCH(bool, blinking);
     QFETCH(QString, after);
 
     moveOverList();
+    QCOMPARE(colourCodes(), QStringLiteral("GGGGGGG"));
     setColourCodes(before);
-    QTest::mouseMove(window_.get(), target);
+    if (blinking)
+        w->Vilkuta->start();
+    QTest::mouseMove(w.get(), target);
     QCOMPARE(colourCodes(), after);
-}
-
-void MenuTest::blinkFreezesTheColours_data() {
-    QTest::addColumn<QPoint>("target");
-    QTest::addColumn<QString>("afterBlink");
-
-    QTest::newRow("label") << at(500, 600 + 120) << "GGYGGGG";
-    QTest::newRow("surface") << at(kSurfaceLeft, kSurfaceTop) << "GGGGGGG";
-}
-
-void MenuTest::blinkFreezesTheColours() {
-    QFETCH(QPoint, target);
-    QFETCH(QString, afterBlink);
-
-    moveOverList();
-    setColourCodes(QStringLiteral("YGGGGGG"));
-    window_->Vilkuta->start();
-    QTest::mouseMove(window_.get(), target);
-    QCOMPARE(colourCodes(), QStringLiteral("YGGGGGG"));
-
-    window_->Vilkuta->stop();
-    QTest::mouseMove(window_.get(), target + QPoint(1, 0));
-    QCOMPARE(colourCodes(), afterBlink);
-}
-
-void MenuTest::enablingNeverTouchesQuit() {
-    window_->Disabloi();
-    for (MenuLabel* label : menu())
-        QCOMPARE(label->isEnabled(), label == window_->Lopeta);
-
-    window_->Lopeta->setEnabled(false);
-    window_->Enabloi();
-    for (MenuLabel* label : menu())
-        QCOMPARE(label->isEnabled(), label != window_->Lopeta);
 }
 
 void MenuTest::dragWithLeftButtonAlone_data() {
@@ -143,7 +104,6 @@ void MenuTest::dragWithLeftButtonAlone_data() {
     QTest::newRow("right") << QList<int>{Qt::RightButton} << false;
     QTest::newRow("left and right") << QList<int>{Qt::LeftButton, Qt::RightButton} << false;
     QTest::newRow("right and left") << QList<int>{Qt::RightButton, Qt::LeftButton} << false;
-    QTest::newRow("left and middle") << QList<int>{Qt::LeftButton, Qt::MiddleButton} << false;
 }
 
 // The test platform refuses to hand the move to a window manager, so the window must follow
@@ -152,16 +112,100 @@ void MenuTest::dragWithLeftButtonAlone() {
     QFETCH(QList<int>, pressed);
     QFETCH(bool, moves);
 
-    const QPoint start = at(kSurfaceLeft, kSurfaceTop);
     const QPoint shift(30, 20);
-    const QPoint windowBefore = window_->pos();
+    const QPoint windowBefore = w->pos();
     for (int button : pressed)
-        QTest::mousePress(window_.get(), Qt::MouseButton(button), {}, start);
-    QTest::mouseMove(window_.get(), start + shift);
+        QTest::mousePress(w.get(), Qt::MouseButton(button), {}, kSurface);
+    QTest::mouseMove(w.get(), kSurface + shift);
 
-    QCOMPARE(window_->pos(), moves ? windowBefore + shift : windowBefore);
+    QCOMPARE(w->pos(), moves ? windowBefore + shift : windowBefore);
     for (int button : pressed)
-        QTest::mouseRelease(window_.get(), Qt::MouseButton(button), {}, start + shift);
+        QTest::mouseRelease(w.get(), Qt::MouseButton(button), {}, kSurface + shift);
+}
+
+void MenuTest::blinkAndEndAction_data() {
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("colours"); // the start colour, then the colour after each tick
+    QTest::addColumn<bool>("addBorrowerEnabled");
+    QTest::addColumn<bool>("enabledAtEnd");
+
+    // clang-format off
+    QTest::newRow("LLainaaja, from yellow")   << 1 << "YGYGYGYGY" << true << false;
+    QTest::newRow("LLainaaja, from green")    << 1 << "GYGYGYGY" << true << false;
+    QTest::newRow("LLaina, menu off")         << 2 << "YGYGYGYGY" << false << false;
+    QTest::newRow("LLaina, LLainaaja on")     << 2 << "YGYGYGYGY" << true << true;
+    QTest::newRow("PLainaaja")                << 3 << "YGYGYGYGY" << false << true;
+    QTest::newRow("PLaina")                   << 4 << "GYGYGYGY" << true << true;
+    QTest::newRow("Muokkaa, menu off")        << 5 << "YGYGYGYGY" << false << false;
+    QTest::newRow("Muokkaa, LLainaaja on")    << 5 << "GYGYGYGY" << true << true;
+    QTest::newRow("Apua")                     << 6 << "YGYGYGYGY" << true << false;
+    // A label in neither menu colour is left as it is, yet each tick counts a flash.
+    QTest::newRow("PLaina, in a third colour") << 4 << "CCCCC" << true << true;
+    // clang-format on
+}
+
+void MenuTest::blinkAndEndAction() {
+    QFETCH(int, target);
+    QFETCH(QString, colours);
+    QFETCH(bool, addBorrowerEnabled);
+    QFETCH(bool, enabledAtEnd);
+
+    MenuLabel* blinking = menu()[target - 1];
+    if (!addBorrowerEnabled)
+        w->Disabloi();
+    blinking->setEnabled(true);
+    colours::setText(blinking, colourOf(colours[0]));
+    w->vilkkukohde = target;
+    w->Vilkuta->start();
+
+    for (int tick = 1; tick < colours.size(); ++tick) {
+        w->Vilkuta_Timer();
+        QCOMPARE(colours::text(blinking), colourOf(colours[tick]));
+        QVERIFY(w->Vilkuta->isEnabled());
+    }
+    w->Vilkuta_Timer();
+    QCOMPARE(colours::text(blinking), colours::kYellow);
+    QVERIFY(!w->Vilkuta->isEnabled());
+    QCOMPARE(w->vilkkulaskuri, 0);
+    QCOMPARE(blinking->isEnabled(), enabledAtEnd);
+    QVERIFY(w->Lopeta->isEnabled());
+}
+
+// The second label flashes only for what is left of the first one's count of four.
+void MenuTest::secondBlinkTakesOverTheCount() {
+    colours::setText(w->LLainaaja, colours::kYellow);
+    w->vilkkukohde = 1;
+    w->Vilkuta->start();
+    for (int tick = 0; tick < 4; ++tick)
+        w->Vilkuta_Timer();
+
+    w->vilkkukohde = 4;
+    w->Vilkuta->start();
+    for (const char* codes : {"YGGYGGG", "YGGGGGG", "YGGYGGG"}) {
+        w->Vilkuta_Timer();
+        QCOMPARE(colourCodes(), QString::fromLatin1(codes));
+    }
+    QVERIFY(w->Vilkuta->isEnabled());
+    w->Vilkuta_Timer();
+    QVERIFY(!w->Vilkuta->isEnabled());
+    QVERIFY(w->LLainaaja->isEnabled());
+}
+
+void MenuTest::quitFlashesThenClosesWritingNothing() {
+    const QStringList filesBefore = filesInWorkDir();
+    const QPoint onQuit = w->Lopeta->rect().center();
+    QTest::mouseMove(w->Lopeta, onQuit);
+    QTest::mouseClick(w->Lopeta, Qt::LeftButton, {}, onQuit);
+
+    for (int tick = 1; tick <= 8; ++tick) {
+        w->Vilkuta_Timer();
+        QCOMPARE(colours::text(w->Lopeta), tick % 2 == 1 ? colours::kGreen : colours::kYellow);
+        QVERIFY(w->isVisible());
+    }
+    w->Vilkuta_Timer();
+    QVERIFY(!w->isVisible());
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(filesInWorkDir(), filesBefore);
 }
 
 QTEST_MAIN(MenuTest)
