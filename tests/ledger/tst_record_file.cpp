@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QTest>
+#include <sys/stat.h>
 
 // The register and loan files: what is written byte for byte, what reads back, and what a
 // damaged file yields.
@@ -18,6 +19,7 @@ class RecordFileTest : public QObject {
     void loanTableRoundTrips();
     void readerRules_data();
     void readerRules();
+    void specialFilesAreNotRead();
     void failedSaveLeavesTheOldFileWhole_data();
     void failedSaveLeavesTheOldFileWhole();
 
@@ -115,6 +117,17 @@ void RecordFileTest::readerRules() {
     while (expected.size() < capacity)
         expected << QStringLiteral("vanha");
     QCOMPARE(slotValues(table), expected);
+}
+
+// A pipe or a folder by a data file's name must neither block the program nor count as a file.
+void RecordFileTest::specialFilesAreNotRead() {
+    QVERIFY(mkfifo("pipe.kdx", 0600) == 0);
+    QVERIFY(QDir().mkdir(QStringLiteral("folder.kdx")));
+    ledger::LoanTable loans;
+    loans[0] = QStringLiteral("vanha");
+    ledger::readRecords(QStringLiteral("pipe.kdx"), loans);
+    ledger::readRecords(QStringLiteral("folder.kdx"), loans);
+    QCOMPARE(slotValues(loans), QStringList{"vanha"} + QStringList(29));
 }
 
 void RecordFileTest::failedSaveLeavesTheOldFileWhole_data() {
