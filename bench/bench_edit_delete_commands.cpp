@@ -1,4 +1,5 @@
 // Editing a loan, deleting a loan and deleting a borrower on full tables, disk writes included.
+#include "BenchSupport.h"
 #include "support/Harness.h"
 
 #include <QComboBox>
@@ -42,11 +43,6 @@ struct FullLedger {
     std::unique_ptr<Saldori> window;
 };
 
-void failOnMessage(benchmark::State& state, const RecordingDialogs& dialogs) {
-    if (!dialogs.shown.isEmpty())
-        state.SkipWithError(qPrintable(dialogs.shown.first().text));
-}
-
 void BM_SaveEditedLoan(benchmark::State& state) {
     FullLedger ledger;
     Saldori& window = *ledger.window;
@@ -61,7 +57,7 @@ void BM_SaveEditedLoan(benchmark::State& state) {
         state.ResumeTiming();
         window.Tallenna_Click();
     }
-    failOnMessage(state, ledger.dialogs);
+    failOnMessages(state, ledger.dialogs);
 }
 
 void BM_DeleteOneLoan(benchmark::State& state) {
@@ -76,7 +72,7 @@ void BM_DeleteOneLoan(benchmark::State& state) {
         state.ResumeTiming();
         window.PLaina_Click();
     }
-    failOnMessage(state, ledger.dialogs);
+    failOnMessages(state, ledger.dialogs);
 }
 
 void BM_DeleteBorrower(benchmark::State& state) {
@@ -92,7 +88,7 @@ void BM_DeleteBorrower(benchmark::State& state) {
         state.ResumeTiming();
         window.PLainaaja_Click();
     }
-    failOnMessage(state, ledger.dialogs);
+    failOnMessages(state, ledger.dialogs);
 }
 
 void BM_OpenEditPanel(benchmark::State& state) {
@@ -101,7 +97,7 @@ void BM_OpenEditPanel(benchmark::State& state) {
     ledger.choose(names().last());
     for (auto _ : state)
         window.Muokkaa_Click();
-    failOnMessage(state, ledger.dialogs);
+    failOnMessages(state, ledger.dialogs);
 }
 
 } // namespace
