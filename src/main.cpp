@@ -9,7 +9,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("saldori"));
-    QApplication::setApplicationDisplayName(kAppTitle);
 
     MessageBoxDialogs dialogs;
     InstanceLock lock;

@@ -199,6 +199,9 @@ void Saldori::applyLooks() {
     Apua->setAlignment(Qt::AlignCenter);
     Lopeta->setAlignment(Qt::AlignCenter);
 
+    // Names are exact: no completion that would turn a typed "a" into someone's "Aino".
+    for (QComboBox* combo : {Lainaaja, Lainaaja1})
+        combo->setCompleter(nullptr);
     Lainaaja->setInsertPolicy(QComboBox::NoInsert);
     Lainaaja->setFont(fontOf({QStringLiteral("Franklin Gothic Book")}, 9.75));
     Lainaaja1->setInsertPolicy(QComboBox::NoInsert);
@@ -213,6 +216,10 @@ void Saldori::applyLooks() {
     for (QLabel* label : {Label1, Label5, tila})
         label->setAlignment(Qt::AlignCenter);
     Label5->setWordWrap(true);
+
+    // A panel hides what lies behind it, as the update panel does the help menu.
+    for (QGroupBox* panel : {Add, Add1, Muokkaus, apu, Ohje, WebUpdate, Tietoa})
+        panel->setAutoFillBackground(true);
 
     Ikoni->setPixmap(windowIcon().pixmap(32, 32));
     Ikoni->setFocusPolicy(Qt::TabFocus);
