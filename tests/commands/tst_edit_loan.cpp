@@ -41,7 +41,6 @@ class EditLoanTest : public WindowTestCase {
         QCOMPARE(w->Mtlaina->text(), QStringLiteral("kirja"));
         QCOMPARE(QApplication::focusWidget(), w->Mtlaina);
         QCOMPARE(enabledMenuLabels(*w), QStringList{"Lopeta"});
-        QVERIFY(w->Lainaaja->isEnabled() && w->Laina->isEnabled());
         clickEntry(w->Laina, kAinoLoans[3]);
         QCOMPARE(w->Mtlaina->text(), kAinoLoans[3]);
         tickEntry(w->Laina, "kirja");
@@ -52,7 +51,6 @@ class EditLoanTest : public WindowTestCase {
 
         QVERIFY(!Saldori::shown(w->Muokkaus));
         QCOMPARE(enabledMenuLabels(*w).size(), 7);
-        QCOMPARE(w->Mtlaina->text(), QStringLiteral("kirja"));
         QCOMPARE(recordLines("Aino.kdx"), expectedRecords(kAinoLoans, 30));
         QVERIFY(dialogs.shown.isEmpty());
     }
@@ -60,10 +58,8 @@ class EditLoanTest : public WindowTestCase {
     void noBorrowersAtAll() {
         click(w->Muokkaa);
         settle(*w);
-
         QCOMPARE(dialogs.shown, QList<Message>{msg::kNoBorrowersToEdit});
         QVERIFY(!Saldori::shown(w->Muokkaus));
-        QCOMPARE(enabledMenuLabels(*w).size(), 7);
     }
 
     void savesInPlace_data() {
