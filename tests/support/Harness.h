@@ -3,11 +3,9 @@
 #include "support/RecordingDialogs.h"
 #include "ui/Saldori.h"
 
-#include <QByteArray>
 #include <QByteArrayList>
 #include <QDir>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 
@@ -39,9 +40,16 @@ struct ProbeDialogs final : Dialogs {
 
 Q_DECLARE_METATYPE(Move)
 
-// The panels slide in and out one tick at a time, and each arrival leaves the window settled.
+// The panels slide in and out one tick at a time, and each arrival leaves the window settled;
+// the About panel's contents glide into place the first time, and stay there ever after.
 class TransitionsTest : public WindowTestCase {
     Q_OBJECT
+
+    // Ikoni left, SaldoriNimi top, OK2 left, Versio1 left, Koti left, SPosti top.
+    QList<int> positions() const {
+        return {twips::left(w->Ikoni),   twips::top(w->SaldoriNimi), twips::left(w->OK2),
+                twips::left(w->Versio1), twips::left(w->Koti),       twips::top(w->SPosti)};
+    }
 
   private slots:
     void transition_data() {
@@ -79,7 +87,6 @@ class TransitionsTest : public WindowTestCase {
 
     void transition() {
         QFETCH(Move, move);
-        const QString opening = QString::fromLatin1(move.opening);
         const QString enabled = QString::fromLatin1(move.enabled);
         QWidget* other = *move.other ? w->findChild<QWidget*>(move.other) : nullptr;
         auto* panel = w->findChild<QGroupBox*>(move.panel);
@@ -92,9 +99,9 @@ class TransitionsTest : public WindowTestCase {
         w->Laina->setEnabled(false);
         const int bottom = move.top + move.height;
         const int listBefore = twips::height(w->Laina);
-        w->liiketila = opening.isEmpty() ? QString::fromLatin1(move.state) : opening;
+        w->liiketila = QString::fromLatin1(*move.opening ? move.opening : move.state);
         w->liikuttaja->start();
-        if (!opening.isEmpty()) {
+        if (*move.opening) {
             w->liikuttaja_Timer();
             w->liikuttaja_Timer();
             w->liiketila = QString::fromLatin1(move.state);
@@ -153,6 +160,45 @@ class TransitionsTest : public WindowTestCase {
         QVERIFY(!window.liikuttaja->isEnabled());
         QCOMPARE(twips::height(window.Add), 15);
         QCOMPARE(twips::height(window.Laina), 2610);
+    }
+
+    void glidesOnceThenStays() {
+        // The timer runs from the start with no phase set; its first tick only stops it.
+        w->Ajastin_Timer();
+        QVERIFY(!w->Ajastin->isEnabled());
+        QCOMPARE(positions(), (QList<int>{-480, 1560, 4080, 4320, -2160, 1440}));
+
+        w->tietovaihe = QStringLiteral("1");
+        w->Ajastin->start();
+        for (int s = 1; s <= 36; ++s) {
+            w->Ajastin_Timer();
+            QCOMPARE(positions(),
+                     (QList<int>{-480 + 15 * s, 1560 - 40 * s, 4080 - 18 * s, 4320, -2160, 1440}));
+        }
+        w->Ajastin_Timer();
+        QCOMPARE(positions(), (QList<int>{50, 200, 3400, 4320, -2160, 1440}));
+        for (int s = 1; s <= 27; ++s) {
+            w->Ajastin_Timer();
+            QCOMPARE(positions(),
+                     (QList<int>{50, 200, 3400, 4320 - 45 * s, -2160 + 70 * s, 1440 - 13 * s}));
+        }
+        const QList<int> settled{50, 200, 3400, 3120, 50, 1100};
+        w->Ajastin_Timer();
+        QCOMPARE(positions(), settled);
+        QVERIFY(w->Ajastin->isEnabled());
+        w->Ajastin_Timer();
+        QVERIFY(!w->Ajastin->isEnabled());
+        QCOMPARE(positions(), settled);
+
+        // A later showing finds everything in place: each phase just ends, the third tick stops.
+        w->tietovaihe = QStringLiteral("1");
+        w->Ajastin->start();
+        for (int tick = 1; tick <= 3; ++tick) {
+            QVERIFY(w->Ajastin->isEnabled());
+            w->Ajastin_Timer();
+            QCOMPARE(positions(), settled);
+        }
+        QVERIFY(!w->Ajastin->isEnabled());
     }
 };
 
