@@ -4,21 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QStringEncoder>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
-
-TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) {
-    QDir::setCurrent(dir_.path());
-}
-
-TempWorkDir::~TempWorkDir() {
-    QDir::setCurrent(previous_);
-}
 
 std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show) {
     auto window = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
@@ -33,9 +24,7 @@ std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show) {
 
 QByteArray readBytes(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeBytes(const QString& fileName, const QByteArray& bytes) {
@@ -47,9 +36,8 @@ void writeBytes(const QString& fileName, const QByteArray& bytes) {
 
 QByteArrayList recordLines(const QString& fileName) {
     QByteArrayList lines = readBytes(fileName).split('\n');
-    if (lines.isEmpty() || !lines.last().isEmpty())
+    if (lines.takeLast() != "")
         return {"<no final line break>"};
-    lines.removeLast();
     if (!lines.isEmpty())
         lines.removeFirst();
     for (QByteArray& line : lines) {
@@ -64,7 +52,7 @@ QByteArrayList expectedRecords(const QStringList& slotValues, int slotCount) {
     QStringEncoder encoder("windows-1252");
     QByteArrayList lines;
     for (int slot = 0; slot < slotCount; ++slot)
-        lines << encoder(slot < slotValues.size() ? slotValues[slot] : QString()) + '\xD7';
+        lines << encoder(slotValues.value(slot)) + '\xD7';
     return lines;
 }
 
@@ -116,23 +104,26 @@ QStringList entries(const QListWidget* list) {
 }
 
 char* toString(const Message& message) {
-    const QString text = QStringLiteral("%1 [icon %2, buttons %3, caption %4]")
-                             .arg(message.text)
-                             .arg(int(message.icon))
-                             .arg(int(message.buttons))
-                             .arg(message.caption);
-    return qstrdup(text.toUtf8().constData());
+    return qstrdup(QStringLiteral("%1 [icon %2, buttons %3, caption %4]")
+                       .arg(message.text)
+                       .arg(int(message.icon))
+                       .arg(int(message.buttons))
+                       .arg(message.caption)
+                       .toUtf8()
+                       .constData());
 }
 
 void settle(Saldori& window) {
-    for (int tick = 0;
-         tick < 1000 && (window.liikuttaja->isEnabled() || window.Vilkuta->isEnabled()); ++tick) {
+    const auto running = [&] {
+        return window.liikuttaja->isEnabled() || window.Vilkuta->isEnabled();
+    };
+    for (int tick = 0; tick < 1000 && running(); ++tick) {
         if (window.liikuttaja->isEnabled())
             window.liikuttaja_Timer();
         if (window.Vilkuta->isEnabled())
             window.Vilkuta_Timer();
     }
-    if (window.liikuttaja->isEnabled() || window.Vilkuta->isEnabled())
+    if (running())
         qFatal("an animation never ends");
 }
 

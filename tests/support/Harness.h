@@ -3,10 +3,9 @@
 #include "support/RecordingDialogs.h"
 #include "ui/Saldori.h"
 
-#include <QByteArray>
 #include <QByteArrayList>
+#include <QDir>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -23,13 +22,13 @@ char* toString(const Message& message);
 // A fresh working folder for one test; the previous one is restored when it goes.
 class TempWorkDir {
   public:
-    TempWorkDir();
-    ~TempWorkDir();
+    TempWorkDir() { QDir::setCurrent(dir_.path()); }
+    ~TempWorkDir() { QDir::setCurrent(previous_); }
     QString path() const { return dir_.path(); }
 
   private:
+    QString previous_ = QDir::currentPath();
     QTemporaryDir dir_;
-    QString previous_;
 };
 
 // Opens the window as the program does, but with ticks delivered only by the test.
