@@ -231,6 +231,19 @@ class StartupTest : public WindowTestCase {
         QDir::setCurrent(QStringLiteral(".."));
         QCOMPARE(filesInWorkDir(), QStringList{"x.kdx"});
     }
+
+    // Names are exact: a typed "pe" stays "pe", is no borrower, and Enter picks nobody.
+    void typedBorrowerIsTakenAsTyped() {
+        writeRecordFile(QStringLiteral("nimet.kdx"), {"Aino", "Pekka"}, 100);
+        reopen();
+        w->Lainaaja->setFocus();
+        w->Lainaaja->lineEdit()->selectAll();
+        QTest::keyClicks(w->Lainaaja->lineEdit(), "pe");
+        QCOMPARE(w->Lainaaja->currentText(), QStringLiteral("pe"));
+        QTest::keyClick(w->Lainaaja->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->kenen, ui_text::kPrompt);
+        QCOMPARE(w->Laina->count(), 0);
+    }
 };
 
 QTEST_MAIN(StartupTest)
