@@ -1,4 +1,5 @@
 // Editing one saved loan of the borrower shown on the main screen.
+#include "commands/EntryCheck.h"
 #include "ledger/StorableText.h"
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
@@ -36,7 +37,7 @@ void Saldori::Muokkaa_Click() {
 }
 
 void Saldori::Tallenna_Click() {
-    const QString edited = Mtlaina->text().trimmed();
+    const QString edited = entry::asStored(Mtlaina->text());
     const QString name = Lainaaja->currentText();
     const QString selected = currentEntry(Laina);
 
