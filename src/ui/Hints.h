@@ -6,6 +6,8 @@
 namespace hint {
 
 inline const QString kClickAddBorrower = QStringLiteral("Klikkaa 'Lisää lainaaja' painiketta.");
+inline const QString kClickAddLoan = QStringLiteral("Klikkaa 'Lisää laina' painiketta.");
+inline const QString kChooseBorrower = QStringLiteral("Valitse lainaaja listalta.");
 inline const QString kTypeName = QStringLiteral("Kirjoita lainaajan nimi keltaiseen ruutuun.");
 inline const QString kClickAdd = QStringLiteral("Klikkaa 'Lisää' painiketta.");
 inline const QString kChooseBorrowerTypeLoan = QStringLiteral(

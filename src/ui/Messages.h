@@ -94,4 +94,7 @@ inline const Message kChooseBorrower = info(QStringLiteral("Valitse ensin lainaa
 inline const Message kBorrowerMissing =
     info(QStringLiteral("Valitsemaasi lainaajaa ei löydy! Valitse lainaaja listala."));
 
+// Help topics.
+inline const Message kAddBorrowerFirst = info(QStringLiteral("Lisää ensin lainaaja listalle!"));
+
 } // namespace msg

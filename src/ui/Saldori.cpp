@@ -1,5 +1,6 @@
 #include "ui/Saldori.h"
 
+#include "help/LinkLabel.h"
 #include "ui/Colours.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -249,7 +251,8 @@ void Saldori::connectHandlers() {
     const std::pair<MenuLabel*, void (Saldori::*)()> menu[] = {
         {LLainaaja, &Saldori::LLainaaja_Click}, {LLaina, &Saldori::LLaina_Click},
         {PLainaaja, &Saldori::PLainaaja_Click}, {PLaina, &Saldori::PLaina_Click},
-        {Muokkaa, &Saldori::Muokkaa_Click},     {Lopeta, &Saldori::Lopeta_Click},
+        {Muokkaa, &Saldori::Muokkaa_Click},     {Apua, &Saldori::Apua_Click},
+        {Lopeta, &Saldori::Lopeta_Click},
     };
     for (const auto& [label, handler] : menu)
         connect(label, &MenuLabel::clicked, this, handler);
@@ -263,6 +266,16 @@ void Saldori::connectHandlers() {
         {sulje2, &Saldori::sulje2_Click},
         {Tallenna, &Saldori::Tallenna_Click},
         {Command3, &Saldori::Command3_Click},
+        {Ohjeet, &Saldori::Ohjeet_Click},
+        {takaisin, &Saldori::takaisin_Click},
+        {Command1, &Saldori::Command1_Click},
+        {ohjellainaaja, &Saldori::ohjellainaaja_Click},
+        {ohjellaina, &Saldori::ohjellaina_Click},
+        {ohjeplainaaja, &Saldori::ohjeplainaaja_Click},
+        {ohjeplaina, &Saldori::ohjeplaina_Click},
+        {takaisin2, &Saldori::takaisin2_Click},
+        {Tieto, &Saldori::Tieto_Click},
+        {OK2, &Saldori::OK2_Click},
     };
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this, handler);
@@ -280,6 +293,10 @@ void Saldori::connectHandlers() {
     connect(LainaLisaa, &QLineEdit::textChanged, this, &Saldori::LainaLisaa_Change);
     connect(LainaLisaa, &QLineEdit::returnPressed, this, &Saldori::OK1_Click);
     connect(Mtlaina, &QLineEdit::returnPressed, this, &Saldori::Tallenna_Click);
+
+    new LinkLabel(Koti, [this] { Koti_Click(); });
+    new LinkLabel(SPosti, [this] { SPosti_Click(); });
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &Saldori::apu_Escape);
 }
 
 bool Saldori::guidedHelp() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/Tables.h"
+#include "platform/Addresses.h"
 #include "platform/Dialogs.h"
 #include "ui/Ticker.h"
 
@@ -177,8 +178,27 @@ class Saldori : public QWidget {
     void PLainaaja_Click();
     void PoistaLainaaja();
 
-    // Help and update: the help timer and the update check.
+    // Help menu, help topics and guided help, with their own transition timer.
+    void Apua_Click();
+    void Ohjeet_Click();
+    void takaisin_Click();
+    void apu_Escape();
+    void Command1_Click();
+    void ohjellainaaja_Click();
+    void ohjellaina_Click();
+    void ohjeplainaaja_Click();
+    void ohjeplaina_Click();
+    void takaisin2_Click();
     void ohjeliikuttaja_Timer();
+
+    // About panel and its links, which the desktop opens (a stand-in does in tests).
+    void Tieto_Click();
+    void OK2_Click();
+    void Koti_Click();
+    void SPosti_Click();
+    void useAddressOpener(AddressOpener& opener);
+
+    // Web update: the update check.
     void tarkista();
 
     // The seven menu labels in menu order, and the six that the menu switches on and off.
@@ -206,6 +226,7 @@ class Saldori : public QWidget {
     bool saveLoans(const QString& borrower);
 
     Dialogs& dialogs_;
+    AddressOpener* addressOpener_ = &desktopAddressOpener();
     QPixmap backdrop_;
     QPoint dragOffset_;
 };
