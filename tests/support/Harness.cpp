@@ -114,23 +114,16 @@ char* toString(const Message& message) {
 }
 
 void settle(Saldori& window) {
-    const std::pair<Ticker*, void (Saldori::*)()> timers[] = {
-        {window.liikuttaja, &Saldori::liikuttaja_Timer},
-        {window.Vilkuta, &Saldori::Vilkuta_Timer},
-        {window.ohjeliikuttaja, &Saldori::ohjeliikuttaja_Timer},
-        {window.Ajastin, &Saldori::Ajastin_Timer},
+    const auto running = [&] {
+        return window.liikuttaja->isEnabled() || window.Vilkuta->isEnabled();
     };
-    bool running = true;
-    for (int round = 0; round < 1000 && running; ++round) {
-        running = false;
-        for (const auto& [timer, tick] : timers) {
-            if (timer->isEnabled()) {
-                (window.*tick)();
-                running = true;
-            }
-        }
+    for (int tick = 0; tick < 1000 && running(); ++tick) {
+        if (window.liikuttaja->isEnabled())
+            window.liikuttaja_Timer();
+        if (window.Vilkuta->isEnabled())
+            window.Vilkuta_Timer();
     }
-    if (running)
+    if (running())
         qFatal("an animation never ends");
 }
 

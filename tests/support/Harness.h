@@ -51,7 +51,7 @@ void pickFromList(QComboBox* combo, const QString& entry);
 QStringList entries(const QComboBox* combo);
 QStringList entries(const class QListWidget* list);
 
-// Lets every running timer finish, one tick of each in turn, as the desktop delivers them.
+// Lets every running panel transition and blink finish, one tick at a time.
 void settle(Saldori& window);
 
 // The menu labels that are enabled, sorted by name.
