@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class MenuLabel;
 class QComboBox;
@@ -15,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class Transfers;
 
 // The program's one window: every control, the ledger tables and the window-level state.
 // Handlers keep to reading controls, calling plain functions and writing controls.
@@ -180,6 +182,15 @@ class Saldori : public QWidget {
     // Help and update: the help timer and the update check.
     void ohjeliikuttaja_Timer();
     void tarkista();
+
+    // Web update: opening its panel, the download and hand-over to the updater (false only
+    // when the updater did not start), and the transfers, whose errors are reported as they
+    // happen. The transfers are not drawn; tests point them at their own server.
+    Transfers* AutoUpdate = nullptr;
+    void UpDate_Click();
+    bool lataa();
+    void AutoUpdate_StateChanged(const QString& responseInfo);
+    std::optional<QByteArray> fetchUpdateFile(const QString& address);
 
     // The seven menu labels in menu order, and the six that the menu switches on and off.
     std::array<MenuLabel*, 7> menuLabels() const;
