@@ -2,7 +2,7 @@
 # FAULT "404", "stall" or "moved" (a redirect) strikes versio.kdx; "short" cuts Saldori.bin short.
 import http.server, sys, time
 
-folder, fault = sys.argv[1], sys.argv[2]
+folder, fault = sys.argv[1:3]
 target = "/Saldori.bin" if fault == "short" else "/versio.kdx"
 
 

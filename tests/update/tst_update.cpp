@@ -3,6 +3,7 @@
 #include "ui/Messages.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -42,7 +43,7 @@ class Server final : public Transfers {
 };
 
 // What the server holds and does, the user's answer to the offer, then every message shown, the
-// files of the working folder and whether "Saldori.bin" holds the new release.
+// files of the working folder, whether "Saldori.bin" holds the new release, the status line.
 struct Row {
     QByteArray version;
     QString fault;
@@ -51,6 +52,7 @@ struct Row {
     QList<Message> messages;
     QStringList files;
     bool replaced;
+    QString status;
 };
 
 const QByteArray kRelease("MZ\0\x01\xD7\r\nuusi", 10), kOld = "vanha ja pidempi kuin uusi";
@@ -68,7 +70,11 @@ class UpdateTest : public WindowTestCase {
   private slots:
     void checkAndDownload_data() {
         QTest::addColumn<Row>("row");
-        const auto ok = Answer::Ok;
+        const Answer ok = Answer::Ok;
+        const QString checking = "Tarkistetaan päivitys tarvetta...",
+                      available = "Päivitys saatavilla!",
+                      loading = "Lataan päivitystä.. Odota hetki.",
+                      waiting = "Odotetaan käyttäjän hyväksyntää...";
         const Message offer = msg::kUpdateAvailable, lost = msg::transferError({}),
                       notice = msg::plain("Uusi versio, ok!"), done = msg::kUpdateDownloaded;
         const QByteArray all = "Saldori.bin*\nUpDater.kdx *\r\n\r\n", star = "Uusi versio, ok!*";
@@ -76,38 +82,34 @@ class UpdateTest : public WindowTestCase {
             kept = untouched + QStringList{"tiedostot.kdx", "update.kdx"},
             started{"Aino.kdx", "Saldori.bin", "UpDater.kdx", "käynnistetty", "nimet.kdx"};
         // clang-format off
-        QTest::newRow("same") << Row{"110", "", ok, all, star, {msg::kUpToDate}, untouched, false};
-        QTest::newRow("same, more text") << Row{"110\r\n2.0", "", ok, all, star, {msg::kUpToDate}, untouched, false};
-        QTest::newRow("same, moved") << Row{"110", "moved", ok, all, star, {msg::kUpToDate}, untouched, false};
-        QTest::newRow("newer, declined") << Row{"111", "", Answer::Cancel, all, star, {offer}, untouched, false};
-        QTest::newRow("older") << Row{"105", "", ok, all, star, {msg::kOwnNewer}, untouched, false};
+        QTest::newRow("same") << Row{"110", "", ok, all, star, {msg::kUpToDate}, untouched, false, checking};
+        QTest::newRow("same, more text") << Row{"110\r\n2.0", "", ok, all, star, {msg::kUpToDate}, untouched, false, checking};
+        QTest::newRow("same, moved") << Row{"110", "moved", ok, all, star, {msg::kUpToDate}, untouched, false, checking};
+        QTest::newRow("newer, declined") << Row{"111", "", Answer::Cancel, all, star, {offer}, untouched, false, available};
+        QTest::newRow("older") << Row{"105", "", ok, all, star, {msg::kOwnNewer}, untouched, false, checking};
         for (const char* version : {"1", "11", "abc", "<html>Virhe</html>"})
-            QTest::newRow(version) << Row{version, "", ok, all, star, {msg::kCheckFailed}, untouched, false};
+            QTest::newRow(version) << Row{version, "", ok, all, star, {msg::kCheckFailed}, untouched, false, checking};
         for (const char* fault : {"404", "stall", "refused"})
-            QTest::newRow(fault) << Row{"111", fault, ok, all, star, {lost, msg::kCheckFailed}, untouched, false};
-        QTest::newRow("complete") << Row{"111", "", ok, all, star, {offer, notice, done}, started, true};
-        QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true};
-        QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true};
-        QTest::newRow("cut short") << Row{"111", "short", ok, all, star, {offer, notice, lost, msg::kDownloadFailed}, kept, false};
+            QTest::newRow(fault) << Row{"111", fault, ok, all, star, {lost, msg::kCheckFailed}, untouched, false, checking};
+        QTest::newRow("complete") << Row{"111", "", ok, all, star, {offer, notice, done}, started, true, waiting};
+        QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
+        QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true, waiting};
+        QTest::newRow("cut short") << Row{"111", "short", ok, all, star, {offer, notice, lost, msg::kDownloadFailed}, kept, false, loading};
         for (const char* entry : {"no star", "../pako*", "/tmp/pako*", "a/../../pako*", "nimet.kdx*", "Aino.kdx*"}) {
             const QByteArray list = QByteArray("Saldori.bin*\r\n") + entry + "\r\nUpDater.kdx*";
-            QTest::newRow(entry) << Row{"111", "", ok, list, star, {offer, notice, msg::kDownloadFailed}, kept, true};
+            QTest::newRow(entry) << Row{"111", "", ok, list, star, {offer, notice, msg::kDownloadFailed}, kept, true, loading};
         }
         // clang-format on
     }
 
     void checkAndDownload() {
         QFETCH(Row, row);
-        const QByteArray evil = "ylikirjoitettu";
-        Server server({{"versio.kdx", row.version},
-                       {"update.kdx", row.noticeFile},
-                       {"tiedostot.kdx", row.list},
-                       {"Saldori.bin", kRelease},
-                       {"UpDater.kdx", "#!/bin/sh\necho > käynnistetty\n"},
-                       {"nimet.kdx", evil},
-                       {"Aino.kdx", evil},
-                       {"pako", evil}},
-                      row.fault);
+        const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
+        // clang-format off
+        Server server({{"versio.kdx", row.version}, {"update.kdx", row.noticeFile}, {"tiedostot.kdx", row.list},
+                       {"Saldori.bin", kRelease}, {"UpDater.kdx", updater}, {"nimet.kdx", evil}, {"Aino.kdx", evil},
+                       {"pako", evil}}, row.fault);
+        // clang-format on
         writeBytes("nimet.kdx", kRegister);
         writeBytes("Aino.kdx", kLoans);
         writeBytes("Saldori.bin", kOld);
@@ -122,6 +124,7 @@ class UpdateTest : public WindowTestCase {
             message.text.replace(QRegularExpression("^(Odottamaton virhe: ).+"), "\\1");
 
         QCOMPARE(dialogs.shown, row.messages);
+        QCOMPARE(w->tila->text(), row.status);
         const bool started = row.messages.endsWith(msg::kUpdateDownloaded);
         if (started)
             QTRY_VERIFY(exists("käynnistetty"));
