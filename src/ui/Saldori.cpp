@@ -1,6 +1,7 @@
 #include "ui/Saldori.h"
 
 #include "help/LinkLabel.h"
+#include "platform/Transfers.h"
 #include "ui/Colours.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
@@ -147,6 +148,7 @@ void Saldori::buildControls() {
     URL = make<QLineEdit>(WebUpdate, "URL");
     versio = make<QLabel>(WebUpdate, "versio");
     versiouusi = make<QLabel>(WebUpdate, "versiouusi");
+    AutoUpdate = make<NetworkTransfers>(WebUpdate, "AutoUpdate");
 
     Tietoa = make<QGroupBox>(this, "Tietoa");
     Ikoni = make<QLabel>(Tietoa, "Ikoni");
@@ -264,6 +266,7 @@ void Saldori::connectHandlers() {
         {sulje1, &Saldori::sulje1_Click},
         {OK1, &Saldori::OK1_Click},
         {sulje2, &Saldori::sulje2_Click},
+        {UpDate, &Saldori::UpDate_Click},
         {Tallenna, &Saldori::Tallenna_Click},
         {Command3, &Saldori::Command3_Click},
         {Ohjeet, &Saldori::Ohjeet_Click},

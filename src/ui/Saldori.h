@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class MenuLabel;
 class QComboBox;
@@ -16,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class Transfers;
 
 // The program's one window: every control, the ledger tables and the window-level state.
 // Handlers keep to reading controls, calling plain functions and writing controls.
@@ -198,8 +200,15 @@ class Saldori : public QWidget {
     void SPosti_Click();
     void useAddressOpener(AddressOpener& opener);
 
-    // Web update: the update check.
+    // Web update: opening its panel, the version check, the download and hand-over to the
+    // updater (false only when the updater did not start), and the transfers, whose errors are
+    // reported as they happen. The transfers are not drawn; tests point them at their own server.
+    Transfers* AutoUpdate = nullptr;
+    void UpDate_Click();
     void tarkista();
+    bool lataa();
+    void AutoUpdate_StateChanged(const QString& responseInfo);
+    std::optional<QByteArray> fetchUpdateFile(const QString& address);
 
     // The seven menu labels in menu order, and the six that the menu switches on and off.
     std::array<MenuLabel*, 7> menuLabels() const;

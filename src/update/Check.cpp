@@ -1,4 +1,77 @@
+// Opening the update panel and the version check.
+#include "platform/AppInfo.h"
+#include "platform/Transfers.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
+#include "update/UpdateFiles.h"
 
-// The update check is not there yet; the update panel stays open with its status line.
-void Saldori::tarkista() {}
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString kOpening = QStringLiteral("webupdate");
+const QString kClosing = QStringLiteral("webupdatetakaisin");
+
+// The status line, in the order the check shows them.
+const QString kUpdateAvailable = QStringLiteral("Päivitys saatavilla!");
+const QString kDownloading = QStringLiteral("Lataan päivitystä.. Odota hetki.");
+
+} // namespace
+
+void Saldori::UpDate_Click() {
+    WebUpdate->show();
+    liiketila = kOpening;
+    liikuttaja->start();
+    const ProgramVersion own;
+    versio->setText(update::ownVersion(own.major, own.minor, own.revision));
+}
+
+void Saldori::tarkista() {
+    const auto closePanel = [this] {
+        liiketila = kClosing;
+        liikuttaja->start();
+    };
+    const auto fail = [&] {
+        ask(msg::kCheckFailed);
+        closePanel();
+    };
+    const std::optional<QByteArray> versionFile = fetchUpdateFile(URL->text());
+    const std::optional<QString> published =
+        versionFile ? update::publishedVersion(*versionFile) : std::nullopt;
+    if (!published)
+        return fail();
+    versiouusi->setText(*published);
+
+    switch (update::compareVersions(versio->text(), *published)) {
+    case update::Verdict::UpdateAvailable:
+        tila->setText(kUpdateAvailable);
+        if (ask(msg::kUpdateAvailable) != Answer::Ok)
+            return closePanel();
+        tila->setText(kDownloading);
+        if (!lataa())
+            fail();
+        return;
+    case update::Verdict::UpToDate:
+        ask(msg::kUpToDate);
+        return closePanel();
+    case update::Verdict::OwnNewer:
+        ask(msg::kOwnNewer);
+        close();
+        return;
+    }
+}
+
+std::optional<QByteArray> Saldori::fetchUpdateFile(const QString& address) {
+    Transfer transfer = AutoUpdate->fetch(QUrl(address));
+    if (!transfer.ok()) {
+        AutoUpdate_StateChanged(transfer.error);
+        return std::nullopt;
+    }
+    return std::move(transfer.body);
+}
+
+void Saldori::AutoUpdate_StateChanged(const QString& responseInfo) {
+    ask(msg::transferError(responseInfo));
+}

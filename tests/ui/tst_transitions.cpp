@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -99,6 +100,8 @@ class TransitionsTest : public WindowTestCase {
         w->Laina->setEnabled(false);
         const int bottom = move.top + move.height;
         const int listBefore = twips::height(w->Laina);
+        // The update check runs on arrival; with no address to fetch, it fails and closes again.
+        w->URL->clear();
         w->liiketila = QString::fromLatin1(*move.opening ? move.opening : move.state);
         w->liikuttaja->start();
         if (*move.opening) {
@@ -123,7 +126,8 @@ class TransitionsTest : public WindowTestCase {
             QVERIFY(w->liikuttaja->isEnabled());
             w->liikuttaja_Timer();
         }
-        QVERIFY(!w->liikuttaja->isEnabled());
+        const bool checksForUpdate = move.state == QByteArrayView("webupdate");
+        QCOMPARE(w->liikuttaja->isEnabled(), checksForUpdate);
         QVERIFY(!other || Saldori::shown(other));
         QCOMPARE(twips::height(w->Laina), move.list ? move.list : listBefore);
         const QStringList wholeMenu{"Apua",    "LLaina", "LLainaaja", "Lopeta",
@@ -133,9 +137,9 @@ class TransitionsTest : public WindowTestCase {
         const bool lists = enabled.contains("lists");
         QCOMPARE((QList<bool>{w->Laina->isEnabled(), w->Lainaaja->isEnabled()}),
                  (QList<bool>{lists, lists}));
-        if (move.state == QByteArrayView("webupdate"))
+        if (checksForUpdate)
             QCOMPARE(w->tila->text(), QStringLiteral("Tarkistetaan päivitys tarvetta..."));
-        QVERIFY(dialogs.shown.isEmpty());
+        QCOMPARE(dialogs.shown.size(), checksForUpdate ? 2 : 0);
     }
 
     void unknownStateStopsBeforeTellingOnce_data() {

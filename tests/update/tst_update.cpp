@@ -1,0 +1,146 @@
+#include "platform/Transfers.h"
+#include "support/Harness.h"
+#include "ui/Messages.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// A real HTTP server on 127.0.0.1 serving a folder outside the working folder while it lives,
+// failing as `fault` says; "refused" leaves its port with nobody listening.
+class Server final : public Transfers {
+  public:
+    Server(const QMap<QString, QByteArray>& files, const QString& fault) {
+        for (auto file = files.begin(); file != files.end(); ++file)
+            writeBytes(folder_.filePath(file.key()), file.value());
+        python_.start("python3", {QFINDTESTDATA("serve.py"), folder_.path(), fault});
+        if (!python_.waitForReadyRead(10'000))
+            qFatal("the test server did not start");
+        base_ = "http://127.0.0.1:" + python_.readLine().trimmed() + '/';
+        if (fault == "refused")
+            stop();
+    }
+    ~Server() override { stop(); }
+    void stop() {
+        python_.kill();
+        python_.waitForFinished();
+    }
+    // The window fetches from its update directory; this server answers in its place.
+    Transfer fetch(const QUrl& url) override {
+        return network_.fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base_)));
+    }
+
+  private:
+    QTemporaryDir folder_;
+    QProcess python_;
+    QString base_;
+    NetworkTransfers network_{nullptr, std::chrono::milliseconds(1000)};
+};
+
+// What the server holds and does, the user's answer to the offer, then every message shown, the
+// files of the working folder, whether "Saldori.bin" holds the new release, the status line.
+struct Row {
+    QByteArray version;
+    QString fault;
+    Answer answer;
+    QByteArray list, noticeFile;
+    QList<Message> messages;
+    QStringList files;
+    bool replaced;
+    QString status;
+};
+
+const QByteArray kRelease("MZ\0\x01\xD7\r\nuusi", 10), kOld = "vanha ja pidempi kuin uusi";
+const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\r\nkirja\xD7\r\n";
+
+} // namespace
+
+Q_DECLARE_METATYPE(Row)
+
+// Checked and downloaded from a real server: whatever it sends, nothing hangs, the user's files
+// stay as they were and nothing is written outside the working folder.
+class UpdateTest : public WindowTestCase {
+    Q_OBJECT
+
+  private slots:
+    void checkAndDownload_data() {
+        QTest::addColumn<Row>("row");
+        const Answer ok = Answer::Ok;
+        const QString checking = "Tarkistetaan päivitys tarvetta...",
+                      available = "Päivitys saatavilla!",
+                      loading = "Lataan päivitystä.. Odota hetki.",
+                      waiting = "Odotetaan käyttäjän hyväksyntää...";
+        const Message offer = msg::kUpdateAvailable, lost = msg::transferError({}),
+                      notice = msg::plain("Uusi versio, ok!"), done = msg::kUpdateDownloaded;
+        const QByteArray all = "Saldori.bin*\nUpDater.kdx *\r\n\r\n", star = "Uusi versio, ok!*";
+        const QStringList untouched{"Aino.kdx", "Saldori.bin", "nimet.kdx"},
+            kept = untouched + QStringList{"tiedostot.kdx", "update.kdx"},
+            started{"Aino.kdx", "Saldori.bin", "UpDater.kdx", "käynnistetty", "nimet.kdx"};
+        // clang-format off
+        QTest::newRow("same") << Row{"110", "", ok, all, star, {msg::kUpToDate}, untouched, false, checking};
+        QTest::newRow("same, more text") << Row{"110\r\n2.0", "", ok, all, star, {msg::kUpToDate}, untouched, false, checking};
+        QTest::newRow("same, moved") << Row{"110", "moved", ok, all, star, {msg::kUpToDate}, untouched, false, checking};
+        QTest::newRow("newer, declined") << Row{"111", "", Answer::Cancel, all, star, {offer}, untouched, false, available};
+        QTest::newRow("older") << Row{"105", "", ok, all, star, {msg::kOwnNewer}, untouched, false, checking};
+        for (const char* version : {"1", "11", "abc", "<html>Virhe</html>"})
+            QTest::newRow(version) << Row{version, "", ok, all, star, {msg::kCheckFailed}, untouched, false, checking};
+        for (const char* fault : {"404", "stall", "refused"})
+            QTest::newRow(fault) << Row{"111", fault, ok, all, star, {lost, msg::kCheckFailed}, untouched, false, checking};
+        QTest::newRow("complete") << Row{"111", "", ok, all, star, {offer, notice, done}, started, true, waiting};
+        QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
+        QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true, waiting};
+        QTest::newRow("cut short") << Row{"111", "short", ok, all, star, {offer, notice, lost, msg::kDownloadFailed}, kept, false, loading};
+        for (const char* entry : {"no star", "../pako*", "/tmp/pako*", "a/../../pako*", "nimet.kdx*", "Aino.kdx*"}) {
+            const QByteArray list = QByteArray("Saldori.bin*\r\n") + entry + "\r\nUpDater.kdx*";
+            QTest::newRow(entry) << Row{"111", "", ok, list, star, {offer, notice, msg::kDownloadFailed}, kept, true, loading};
+        }
+        // clang-format on
+    }
+
+    void checkAndDownload() {
+        QFETCH(Row, row);
+        const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
+        // clang-format off
+        Server server({{"versio.kdx", row.version}, {"update.kdx", row.noticeFile}, {"tiedostot.kdx", row.list},
+                       {"Saldori.bin", kRelease}, {"UpDater.kdx", updater}, {"nimet.kdx", evil}, {"Aino.kdx", evil},
+                       {"pako", evil}}, row.fault);
+        // clang-format on
+        writeBytes("nimet.kdx", kRegister);
+        writeBytes("Aino.kdx", kLoans);
+        writeBytes("Saldori.bin", kOld);
+        w->vilkkulaskuri = 3;
+        dialogs.answers << row.answer;
+        w->AutoUpdate = &server;
+        w->apu->show();
+        w->UpDate->click();
+        settle(*w);
+        // The transfer's own error text varies; that there is one is what counts.
+        for (Message& message : dialogs.shown)
+            message.text.replace(QRegularExpression("^(Odottamaton virhe: ).+"), "\\1");
+
+        QCOMPARE(dialogs.shown, row.messages);
+        QCOMPARE(w->tila->text(), row.status);
+        const bool started = row.messages.endsWith(msg::kUpdateDownloaded);
+        if (started)
+            QTRY_VERIFY(exists("käynnistetty"));
+        QCOMPARE(filesInWorkDir(), row.files);
+        QCOMPARE(readBytes("Saldori.bin"), row.replaced ? kRelease : kOld);
+        QCOMPARE(readBytes("nimet.kdx") + readBytes("Aino.kdx"), kRegister + kLoans);
+        QVERIFY(!exists(dir->path() + "/../pako") && !exists("/tmp/pako"));
+        QCOMPARE(w->vilkkulaskuri, 3);
+        // The window closes after an own newer version and a hand-over to the updater; the
+        // panel stays open only then and after a failed download, for the user to quit.
+        const bool closes = started || row.messages.endsWith(msg::kOwnNewer);
+        QCOMPARE(w->isVisible(), !closes);
+        QCOMPARE(Saldori::shown(w->WebUpdate),
+                 closes || row.messages.endsWith(msg::kDownloadFailed));
+    }
+};
+
+QTEST_MAIN(UpdateTest)
+#include "tst_update.moc"
