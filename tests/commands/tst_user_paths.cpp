@@ -4,13 +4,12 @@
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
 
-#include <QGroupBox>
-
-// Users' ways with keys and clicks reach the loan and borrower they chose, and nothing else.
+// Users' keys and clicks reach the loan and borrower they chose, and only what can be chosen
+// again is stored.
 class UserPathsTest : public WindowTestCase {
     Q_OBJECT
 
-    // Aino with loans a, b, c and Pekka are registered, Aino is picked and the command opened.
+    // Aino (loans a, b, c) and Pekka are registered; Aino is picked and the command opened.
     void openOnAino(const QString& command = {}) {
         writeRecordFile("nimet.kdx", {"Aino", "Pekka"}, 100);
         writeRecordFile("Aino.kdx", {"a", "b", "c"}, 30);
@@ -22,14 +21,13 @@ class UserPathsTest : public WindowTestCase {
     }
 
   private slots:
-    // Tabbing into the list selects nothing; keys that select, and a tick by Space, choose.
+    // Focus alone selects nothing, so the edit is a new loan; keys that select, and Space, choose.
     void keyboardChoosesTheEditedLoan_data() {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("chosen"); // empty: a new loan in the first free slot
+        QTest::addColumn<QString>("chosen");
         QTest::newRow("focus only") << 0 << "";
         QTest::newRow("Down") << int(Qt::Key_Down) << "b";
         QTest::newRow("End") << int(Qt::Key_End) << "c";
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "c";
         QTest::newRow("Space ticks") << int(Qt::Key_Space) << "a";
     }
 
@@ -48,67 +46,47 @@ class UserPathsTest : public WindowTestCase {
         QCOMPARE(recordLines("Aino.kdx"), expectedRecords(saved, 30));
     }
 
-    // Typing Pekka over the picked Aino and leaving the box picks nobody: Aino is deleted.
-    void typedNameIsNoPick_data() {
-        QTest::addColumn<int>("key"); // 0: a click on the list
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Tab") << int(Qt::Key_Tab);
-        QTest::newRow("click elsewhere") << 0;
-    }
-
+    // Pekka typed over the picked Aino, then Enter, Tab and a click elsewhere: Aino is deleted.
     void typedNameIsNoPick() {
-        QFETCH(int, key);
         openOnAino();
         retype(w->Lainaaja, "Pekka");
-        key ? QTest::keyClick(w->Lainaaja, Qt::Key(key)) : clickEntry(w->Laina, "a");
+        QTest::keyClick(w->Lainaaja, Qt::Key_Return);
+        QTest::keyClick(w->Lainaaja, Qt::Key_Tab);
+        retype(w->Lainaaja, "Pekka");
+        clickEntry(w->Laina, "a");
         click(w->PLainaaja);
         QCOMPARE(recordLines("nimet.kdx"), expectedRecords({"", "Pekka"}, 100));
-        QVERIFY(!exists("Aino.kdx") && dialogs.shown.isEmpty());
     }
 
-    void doubleClickRunsOnce_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("shown"); // what that box shows afterwards
-        QTest::newRow("Poista lainaaja") << "PLainaaja"
-                                         << "Lainaaja" << ui_text::kPrompt;
-        QTest::newRow("Lisää laina") << "LLaina"
-                                     << "Lainaaja1"
-                                     << "Aino";
-    }
-
+    // A second run would find nobody chosen and say so.
     void doubleClickRunsOnce() {
-        QFETCH(QString, label);
-        QFETCH(QString, box);
-        QFETCH(QString, shown);
         openOnAino();
-        // Through the window, which turns the second press into the double-click event.
-        const auto* menuLabel = w->findChild<MenuLabel*>(label);
+        // Through the window, which makes the second press the double-click event.
         QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
-                           menuLabel->mapTo(w.get(), menuLabel->rect().center()));
+                           w->PLainaaja->mapTo(w.get(), w->PLainaaja->rect().center()));
         settle(*w);
         QVERIFY(dialogs.shown.isEmpty());
-        QCOMPARE(w->findChild<QComboBox*>(box)->currentText(), shown);
+        QCOMPARE(recordLines("nimet.kdx"), expectedRecords({"", "Pekka"}, 100));
     }
 
-    // The texts that stand for "nothing chosen", and names whose save would need too long a
-    // temporary name, are refused at once; the longest usable names are taken.
+    // Texts that stand for "nothing chosen", and names too long for the save's temporary name.
     void textsRefusedAtOnce_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("refused");
-        const QString add = "LLainaaja";
-        QTest::newRow("the prompt") << add << "Uusi" << ui_text::kPrompt << true;
-        QTest::newRow("no borrowers") << add << "Uusi" << ui_text::kNoBorrowers << true;
-        QTest::newRow("244 bytes") << add << "Uusi" << QString(244, u'a') << false;
-        QTest::newRow("245 bytes") << add << "Uusi" << QString(245, u'a') << true;
-        QTest::newRow("244 bytes of ä") << add << "Uusi" << QString(122, u'ä') << false;
-        QTest::newRow("246 bytes of ä") << add << "Uusi" << QString(123, u'ä') << true;
-        QTest::newRow("loan: no loans") << "LLaina"
-                                        << "LainaLisaa" << ui_text::kNoLoans << true;
-        QTest::newRow("edit: no loans") << "Muokkaa"
-                                        << "Mtlaina" << ui_text::kNoLoans << true;
+        QTest::newRow("the prompt") << "LLainaaja"
+                                    << "Uusi" << ui_text::kPrompt << true;
+        QTest::newRow("no borrowers") << "LLainaaja"
+                                      << "Uusi" << ui_text::kNoBorrowers << true;
+        QTest::newRow("244 bytes") << "LLainaaja"
+                                   << "Uusi" << QString(122, u'ä') << false;
+        QTest::newRow("245 bytes") << "LLainaaja"
+                                   << "Uusi" << QString(245, u'a') << true;
+        QTest::newRow("no loans, added") << "LLaina"
+                                         << "LainaLisaa" << ui_text::kNoLoans << true;
+        QTest::newRow("no loans, edited") << "Muokkaa"
+                                          << "Mtlaina" << ui_text::kNoLoans << true;
     }
 
     void textsRefusedAtOnce() {
@@ -124,24 +102,16 @@ class UserPathsTest : public WindowTestCase {
         QCOMPARE(recordLines("Aino.kdx"), expectedRecords({"a", "b", "c"}, 30));
     }
 
-    // A register from elsewhere may name a borrower whose loans cannot be a file of their own.
-    void unsafeLoanFileIsNoSave_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("a path") << "../x";
-        QTest::newRow("the register") << "nimet";
-    }
-
+    // A register from elsewhere may name a borrower whose loans cannot be a file.
     void unsafeLoanFileIsNoSave() {
-        QFETCH(QString, name);
-        writeRecordFile("nimet.kdx", {name}, 100);
+        writeRecordFile("nimet.kdx", {"../x"}, 100);
         reopen();
-        pickFromList(w->Lainaaja, name);
+        pickFromList(w->Lainaaja, "../x");
         click(w->Muokkaa);
         settle(*w);
         typeAndEnter(w->Mtlaina, "laina");
-        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(name + ".kdx")});
+        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed("../x.kdx")});
         QCOMPARE(entries(w->Laina), QStringList{ui_text::kNoLoans});
-        QCOMPARE(recordLines("nimet.kdx"), expectedRecords({name}, 100));
     }
 
     void centredLabelsStartAtTheTop() {
