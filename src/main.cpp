@@ -1,14 +1,18 @@
+#include "ledger/SaveLeftovers.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceLock.h"
+#include "platform/Translation.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("saldori"));
+    installFinnishTranslation(app);
 
     MessageBoxDialogs dialogs;
     InstanceLock lock;
@@ -16,6 +20,9 @@ int main(int argc, char* argv[]) {
         dialogs.show(msg::kAlreadyRunning);
         return 0;
     }
+    // With the lock held no other copy is saving, so a temporary file is a crash's leftover.
+    if (lock.isHeld())
+        ledger::removeSaveLeftovers(QDir::current());
 
     Saldori window(dialogs);
     dialogs.setParent(&window);

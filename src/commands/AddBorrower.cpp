@@ -1,4 +1,5 @@
 #include "commands/EntryCheck.h"
+#include "ledger/LoanFile.h"
 #include "ui/Colours.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
@@ -106,16 +107,12 @@ void Saldori::OK_Click() {
     }
     const int slot = ledger::firstFreeSlot(muisti);
     muisti[slot] = name;
-    // Both files are written before the screen moves on, so that a failed save leaves the user
-    // where they were, with nothing half-stored.
-    if (!TallennaNimet()) {
-        muisti[slot].clear();
-        return;
-    }
     MuistiClear();
-    if (!saveLoans(name)) {
+    // The loan file goes first: one that the register does not name is harmless and replaced when
+    // the name is added, while a registered borrower without one could never get loans. Both are
+    // written before the screen moves on, so a failed save leaves the user where they were.
+    if (refusesReplacing(ledger::kRegisterFile) || !saveLoans(name) || !TallennaNimet()) {
         muisti[slot].clear();
-        TallennaNimet();
         return;
     }
     if (guidedHelp())

@@ -90,7 +90,7 @@ void Saldori::JarjestaLaina() {
 
 void Saldori::Laina_Click() {
     if (shown(Muokkaus))
-        Mtlaina->setText(currentEntry(Laina));
+        Mtlaina->setText(selectedEntry(Laina));
     if (guidedHelp())
         ohjeteksti->setText(hint::kClickDeleteLoan);
 }

@@ -1,6 +1,5 @@
 // Editing one saved loan of the borrower shown on the main screen.
 #include "commands/EntryCheck.h"
-#include "ledger/StorableText.h"
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
@@ -30,7 +29,7 @@ void Saldori::Muokkaa_Click() {
     Muokkaus->show();
     liiketila = kOpening;
     liikuttaja->start();
-    Mtlaina->setText(currentEntry(Laina));
+    Mtlaina->setText(selectedEntry(Laina));
     Disabloi();
     Muokkaa->setEnabled(true);
     Mtlaina->setFocus();
@@ -39,11 +38,11 @@ void Saldori::Muokkaa_Click() {
 void Saldori::Tallenna_Click() {
     const QString edited = entry::asStored(Mtlaina->text());
     const QString name = Lainaaja->currentText();
-    const QString selected = currentEntry(Laina);
+    const QString selected = selectedEntry(Laina);
 
     // The first refusal that applies is the one shown; its order is what users know.
     const std::pair<bool, Message> refusals[] = {
-        {!ledger::isStorable(edited), msg::kUnstorableLoan},
+        {!entry::isStorableLoan(edited), msg::kUnstorableLoan},
         {name == ui_text::kPrompt, msg::kChooseBorrowerFirst},
         {edited.isEmpty(), msg::kEmptyEdit},
         {selected == ui_text::kNoLoans, msg::noLoansToEdit(name)},

@@ -3,6 +3,7 @@
 #include "ledger/LoanFile.h"
 #include "ledger/StorableText.h"
 #include "ledger/Tables.h"
+#include "ui/Hints.h"
 
 #include <QFileInfo>
 
@@ -12,12 +13,17 @@ QString asStored(const QString& typed) {
     return typed.trimmed();
 }
 
+bool isStorableLoan(const QString& loan) {
+    return ledger::isStorable(loan) && loan != ui_text::kNoLoans;
+}
+
 NameProblem checkNewName(const QString& name, std::span<const QString> names) {
     if (name.isEmpty())
         return NameProblem::Empty;
     if (!ledger::isStorable(name))
         return NameProblem::Unstorable;
-    if (!ledger::loanFileName(name))
+    // The program takes these for "nobody chosen", so such a borrower could never be picked.
+    if (!ledger::loanFileName(name) || name == ui_text::kPrompt || name == ui_text::kNoBorrowers)
         return NameProblem::Unusable;
     if (ledger::slotOf(names, name) >= 0)
         return NameProblem::Duplicate;
@@ -30,7 +36,7 @@ LoanProblem checkNewLoan(const QString& loan, std::span<const QString> loans,
                          const QString& borrower) {
     if (loan.isEmpty())
         return LoanProblem::Empty;
-    if (!ledger::isStorable(loan))
+    if (!isStorableLoan(loan))
         return LoanProblem::Unstorable;
     if (ledger::slotOf(loans, loan) >= 0)
         return LoanProblem::Duplicate;

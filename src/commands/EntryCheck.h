@@ -11,6 +11,10 @@ namespace entry {
 // compared or stored.
 QString asStored(const QString& typed);
 
+// A loan that reads back as typed and is not the list's own "no loans" entry, which could never
+// be edited or deleted.
+bool isStorableLoan(const QString& loan);
+
 enum class NameProblem { None, Empty, Unstorable, Unusable, Duplicate, RegisterFull };
 NameProblem checkNewName(const QString& name, std::span<const QString> names);
 

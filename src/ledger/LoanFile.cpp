@@ -7,6 +7,8 @@ namespace ledger {
 namespace {
 
 constexpr qsizetype kMaxFileNameBytes = 255;
+// A save writes through a temporary name: the file name, a dot and six letters.
+constexpr qsizetype kSaveSuffixBytes = 7;
 
 const std::array<QString, 5> kOwnFiles = {
     QStringLiteral("nimet"),     QStringLiteral("versio"),  QStringLiteral("update"),
@@ -32,7 +34,7 @@ std::optional<QString> loanFileName(const QString& borrower) {
             return std::nullopt;
     }
     const QString fileName = borrower + QStringLiteral(".kdx");
-    if (QFile::encodeName(fileName).size() > kMaxFileNameBytes)
+    if (QFile::encodeName(fileName).size() > kMaxFileNameBytes - kSaveSuffixBytes)
         return std::nullopt;
     return fileName;
 }

@@ -1,10 +1,14 @@
 #include "ledger/RecordFile.h"
 
+#include "ledger/StorableText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace ledger {
 namespace {
@@ -15,6 +19,32 @@ constexpr qint64 kBlockSize = 64 * 1024;
 QString decode(const QByteArray& bytes) {
     QStringDecoder decoder("windows-1252");
     return decoder(bytes);
+}
+
+bool endsLine(char byte) {
+    return byte == '\n' || byte == '\r';
+}
+
+// Hands the file to consume block by block until it returns false; false when reading failed.
+template <typename Consume> bool readBlocks(QFile& file, Consume&& consume) {
+    QByteArray block(kBlockSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(block.data(), kBlockSize);
+        if (got <= 0)
+            return got == 0;
+        if (!consume(block.constData(), got))
+            return true;
+    }
+}
+
+// A rename is only lasting once the folder holding the name is on disk too.
+void syncFolderOf(const QString& path) {
+    const QString folder = QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath();
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // Walks the bytes line by line; only the part of a line before its first marker is kept, so a
@@ -28,7 +58,7 @@ class RecordScanner {
     void feed(const char* data, qint64 size) {
         for (qint64 i = 0; i < size && !full(); ++i) {
             const char byte = data[i];
-            if (byte == '\n') {
+            if (endsLine(byte)) {
                 prefix_.clear();
                 markerSeen_ = false;
             } else if (markerSeen_) {
@@ -59,13 +89,33 @@ void readRecords(const QString& path, std::span<QString> table) {
     if (!file.open(QIODevice::ReadOnly))
         return;
     RecordScanner scanner(table);
-    QByteArray block(kBlockSize, Qt::Uninitialized);
-    while (!scanner.full()) {
-        const qint64 got = file.read(block.data(), kBlockSize);
-        if (got <= 0)
-            break;
-        scanner.feed(block.constData(), got);
-    }
+    readBlocks(file, [&](const char* data, qint64 size) {
+        scanner.feed(data, size);
+        return !scanner.full();
+    });
+}
+
+bool mayReplace(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return true;
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    bool recordSeen = false;
+    bool pastFirstLine = false;
+    bool moreLines = false;
+    const bool read = readBlocks(file, [&](const char* data, qint64 size) {
+        for (qint64 i = 0; i < size && !recordSeen; ++i) {
+            recordSeen = data[i] == kMarkerByte;
+            if (endsLine(data[i]))
+                pastFirstLine = true;
+            else if (pastFirstLine && data[i] != ' ' && data[i] != '\t')
+                moreLines = true;
+        }
+        return !recordSeen;
+    });
+    return read && (recordSeen || !moreLines);
 }
 
 bool writeRecords(const QString& path, const QString& header, std::span<const QString> table) {
@@ -86,14 +136,23 @@ bool writeRecords(const QString& path, const QString& header, std::span<const QS
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    syncFolderOf(path);
+    return true;
 }
 
+// The header is never read back, so it must never be the reason a save fails: what the file
+// cannot hold becomes "?". A marker would make readers take the header for a record.
 QString recordHeader(const QString& programName, const QString& dateTime) {
-    QString header = programName + QStringLiteral(" muistaa! ") + dateTime;
-    // A marker in the header would make readers take it for a record.
-    header.remove(kMarker);
-    return header;
+    const QString header = programName + QStringLiteral(" muistaa! ") + dateTime;
+    QString fitted;
+    for (const char32_t c : header.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c != kMarker)
+            fitted += isStorable(one) ? one : QStringLiteral("?");
+    }
+    return fitted;
 }
 
 } // namespace ledger

@@ -9,15 +9,20 @@ namespace ledger {
 
 inline constexpr char16_t kMarker = u'×';
 
-// Fills the table from slot 0 upward with the records of the file, one per line that holds the
-// marker: the text before the first marker, trimmed. Other lines are skipped; records beyond the
-// capacity are ignored; table after the last record keep their values. A missing or unreadable
-// file changes nothing.
+// Fills the table from slot 0 upward with the records of the file, one per line (ended by CR,
+// LF or CR LF) that holds the marker: the text before the first marker, trimmed. Other lines are
+// skipped; records beyond the capacity are ignored; table after the last record keep their values.
+// A missing or unreadable file changes nothing.
 void readRecords(const QString& path, std::span<QString> table);
 
 // Writes the header and every slot, replacing the file only once the new content is complete.
-// Returns false, leaving any old file untouched, when the file could not be written.
+// Returns false, leaving any old file untouched, when the file could not be written. A save that
+// returns true has reached the disk, its new name included.
 bool writeRecords(const QString& path, const QString& header, std::span<const QString> table);
+
+// Whether a save may replace what is at path: nothing, or a file that could be read and is not
+// of some other program, that is, one that holds a record or nothing after its first line.
+bool mayReplace(const QString& path);
 
 QString recordHeader(const QString& programName, const QString& dateTime);
 

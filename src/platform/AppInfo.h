@@ -10,5 +10,6 @@ struct ProgramVersion {
 
 // The running executable's file name without its extension.
 QString executableBaseName();
-// The current local date and time: short date, a blank, long time, as the system writes them.
+// The current local date and time as the desktop writes them: its short date, a blank, and its
+// time with seconds, without a time-zone name.
 QString localDateTimeText();

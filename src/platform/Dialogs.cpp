@@ -24,6 +24,8 @@ QMessageBox::Icon boxIcon(Icon icon) {
 
 Answer MessageBoxDialogs::show(const Message& message) {
     QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::Ok, parent_);
+    // Texts hold names the user typed; "<b>" in a name is part of the name.
+    box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::OkCancel)
         box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);

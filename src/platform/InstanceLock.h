@@ -3,16 +3,22 @@
 #include <QLockFile>
 #include <QString>
 
-// Keeps a second copy of the program from running beside the first. A lock left behind by a
-// copy that crashed is recognised by its process id and taken over.
+// Keeps a second copy of the program from running beside the first. Only a lock held by a live
+// copy on this machine keeps the program from starting: a lock that names a dead copy, another
+// machine or nobody at all is stale and taken over, and where no lock can be made at all (no
+// runtime folder, say) the program starts without one.
 class InstanceLock {
   public:
     explicit InstanceLock(const QString& folder = defaultFolder());
+    // False only when another live copy on this machine holds the lock.
     bool tryAcquire();
+    bool isHeld() const { return lock_.isLocked(); }
     void release() { lock_.unlock(); }
 
     static QString defaultFolder();
 
   private:
+    bool heldByLiveCopy() const;
+
     QLockFile lock_;
 };

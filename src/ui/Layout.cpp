@@ -6,7 +6,8 @@ namespace layout {
 namespace {
 
 const QString kCopyright = QStringLiteral("© 2026 Saldorin tekijä");
-const QString kCopyrightTip = QStringLiteral("Saldori pitää kirjaa lainoistasi omalla koneellasi.");
+const QString kCopyrightTip =
+    QStringLiteral("Kuvat ja kuvake © 2026 Saldorin tekijä. Kaikki oikeudet pidätetään.");
 
 // Panels rest collapsed on the copyright line until a transition grows them.
 Row panel(const char* name, const QString& caption) {

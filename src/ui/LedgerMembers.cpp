@@ -41,15 +41,17 @@ void setComboText(QComboBox* combo, const QString& text) {
     combo->setEditText(text);
 }
 
+// The entry is complete before it joins the list, so that only a user's tick reports a change.
 void appendLoanEntry(QListWidget* list, const QString& text) {
-    auto* item = new QListWidgetItem(text, list);
+    auto* item = new QListWidgetItem(text);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
+    list->addItem(item);
 }
 
-QString currentEntry(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    return item ? item->text() : QString();
+QString selectedEntry(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void Saldori::Form_Load() {
@@ -69,10 +71,7 @@ void Saldori::LueNimet() {
 }
 
 bool Saldori::TallennaNimet() {
-    if (ledger::writeRecords(ledger::kRegisterFile, fileHeader(), muisti))
-        return true;
-    showSaveFailure(ledger::kRegisterFile);
-    return false;
+    return writeTable(ledger::kRegisterFile, muisti);
 }
 
 void Saldori::LisaaNimet() {
@@ -117,13 +116,30 @@ bool Saldori::TallennaLaina1() {
     return saveLoans(kenen);
 }
 
-// A name that cannot name a file has no loan file, so there is nothing to write for it.
+// A name that cannot name a file (only a register from elsewhere holds one) cannot be saved.
 bool Saldori::saveLoans(const QString& borrower) {
     const auto file = ledger::loanFileName(borrower);
-    if (!file || ledger::writeRecords(*file, fileHeader(), muisti2))
-        return true;
-    showSaveFailure(*file);
+    if (file)
+        return writeTable(*file, muisti2);
+    showSaveFailure(borrower + QStringLiteral(".kdx"));
     return false;
+}
+
+bool Saldori::writeTable(const QString& fileName, std::span<const QString> table) {
+    if (refusesReplacing(fileName))
+        return false;
+    if (ledger::writeRecords(fileName, fileHeader(), table))
+        return true;
+    showSaveFailure(fileName);
+    return false;
+}
+
+// What could not be read was shown as empty, so writing over it would lose it.
+bool Saldori::refusesReplacing(const QString& fileName) {
+    if (ledger::mayReplace(fileName))
+        return false;
+    ask(msg::unreadableFile(fileName));
+    return true;
 }
 
 void Saldori::showSaveFailure(const QString& fileName) {
@@ -149,7 +165,7 @@ void Saldori::Lainaaja_Click() {
     Lue();
     LisaaLainat();
     if (!guidedHelp())
-        Mtlaina->setText(currentEntry(Laina));
+        Mtlaina->setText(selectedEntry(Laina));
     else if (PLainaaja->isEnabled())
         ohjeteksti->setText(hint::kClickDeleteBorrower);
     else

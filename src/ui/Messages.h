@@ -21,6 +21,12 @@ inline Message saveFailed(const QString& fileName) {
                                "kirjoittaa ja levyllä on tilaa."),
             Icon::Critical};
 }
+inline Message unreadableFile(const QString& fileName) {
+    return {QStringLiteral("Tiedostoa ") + fileName +
+                QStringLiteral(" ei voi lukea, joten Saldori ei tallenna sen päälle. Tarkista "
+                               "tiedoston oikeudet ja muoto."),
+            Icon::Critical};
+}
 
 // Web update.
 inline const Message kUpdateAvailable = {

@@ -5,6 +5,7 @@
 #include "ui/Colours.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
+#include "ui/PickComboBox.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -103,7 +104,7 @@ void Saldori::buildControls() {
     Apua = make<MenuLabel>(this, "Apua");
     Lopeta = make<MenuLabel>(this, "Lopeta");
 
-    Lainaaja = make<QComboBox>(this, "Lainaaja");
+    Lainaaja = make<PickComboBox>(this, "Lainaaja");
     Lainaaja->setEditable(true);
     Laina = make<QListWidget>(this, "Laina");
     CopyR = make<QLabel>(this, "CopyR");
@@ -212,13 +213,12 @@ void Saldori::applyLooks() {
     Laina->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 8.25));
     colours::setBackground(Laina, colours::kWhite);
 
-    CopyR->setAlignment(Qt::AlignCenter);
+    // Centred labels are centred across; their text starts at the top.
+    for (QLabel* label : {CopyR, ohjeteksti, Label1, Label5, tila})
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     colours::setText(CopyR, colours::kRed);
-    ohjeteksti->setAlignment(Qt::AlignCenter);
     ohjeteksti->setWordWrap(true);
     colours::setText(ohjeteksti, colours::kCyan);
-    for (QLabel* label : {Label1, Label5, tila})
-        label->setAlignment(Qt::AlignCenter);
     Label5->setWordWrap(true);
 
     // A panel hides what lies behind it, as the update panel does the help menu.
@@ -283,11 +283,20 @@ void Saldori::connectHandlers() {
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this, handler);
 
-    connect(Lainaaja, &QComboBox::activated, this, &Saldori::Lainaaja_Click);
-    // A click on an entry's check box leaves the current entry where it was; the program
-    // expects the clicked entry to become current, whichever part of it was clicked.
-    connect(Laina, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        Laina->setCurrentItem(item);
+    connect(static_cast<PickComboBox*>(Lainaaja), &PickComboBox::picked, this,
+            &Saldori::Lainaaja_Click);
+    // A click on the list is any change of its selected entry, by mouse or by keys.
+    connect(Laina, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!Laina->selectedItems().isEmpty())
+            Laina_Click();
+    });
+    // A tick, by mouse or Space, is a click on its entry too; a click on a check box alone
+    // would leave the entry unselected.
+    connect(Laina, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (!item->isSelected()) {
+            const QSignalBlocker once(Laina);
+            Laina->setCurrentItem(item);
+        }
         Laina_Click();
     });
     connect(Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);

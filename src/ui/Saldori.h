@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <span>
 
 class MenuLabel;
 class QComboBox;
@@ -232,6 +233,8 @@ class Saldori : public QWidget {
     void connectHandlers();
     Answer ask(const Message& message);
     void showSaveFailure(const QString& fileName);
+    bool refusesReplacing(const QString& fileName);
+    bool writeTable(const QString& fileName, std::span<const QString> table);
     bool saveLoans(const QString& borrower);
 
     Dialogs& dialogs_;
@@ -244,5 +247,6 @@ class Saldori : public QWidget {
 void appendEntries(QComboBox* combo, const QStringList& entries);
 void setComboText(QComboBox* combo, const QString& text);
 void appendLoanEntry(QListWidget* list, const QString& text);
-// The text of the list's current entry, or the empty string when it has none.
-QString currentEntry(const QListWidget* list);
+// The text of the list's selected entry, or the empty string when none is selected. Keyboard
+// focus alone makes an entry current without selecting it.
+QString selectedEntry(const QListWidget* list);

@@ -163,8 +163,8 @@ class AddTest : public WindowTestCase {
 
     void failedBorrowerSave_data() {
         QTest::addColumn<bool>("loanFileFails");
-        QTest::newRow("register") << false;
-        QTest::newRow("loan file") << true;
+        QTest::newRow("full disk") << false;
+        QTest::newRow("folder for the loan file") << true;
     }
 
     void failedBorrowerSave() {
@@ -174,7 +174,7 @@ class AddTest : public WindowTestCase {
         const QByteArrayList registerBefore = recordLines(kRegisterFile);
         retype(w->Uusi, "Liisa");
         if (loanFileFails) {
-            // A folder in the way lets the register be written and the loan file not.
+            // A folder in the loan file's place stops the add before anything is written.
             QVERIFY(QDir().mkdir("Liisa.kdx"));
             click(w->OK);
             QVERIFY(QDir().rmdir("Liisa.kdx"));
@@ -183,8 +183,9 @@ class AddTest : public WindowTestCase {
             click(w->OK);
         }
 
-        const QString failedFile = loanFileFails ? "Liisa.kdx" : kRegisterFile;
-        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(failedFile)});
+        const Message failure =
+            loanFileFails ? msg::unreadableFile("Liisa.kdx") : msg::saveFailed("Liisa.kdx");
+        QCOMPARE(dialogs.shown, QList<Message>{failure});
         QCOMPARE(recordLines(kRegisterFile), registerBefore);
         QVERIFY(!exists("Liisa.kdx") && !Saldori::shown(w->Add1));
         QCOMPARE(w->Uusi->text(), QStringLiteral("Liisa"));

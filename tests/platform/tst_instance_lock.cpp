@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/wait.h>
@@ -35,6 +36,33 @@ class InstanceLockTest : public QObject {
 
         InstanceLock next(runtime.path());
         QVERIFY(next.tryAcquire());
+    }
+
+    // A lock that names no live copy here is taken over; where none can be made, none is needed.
+    void onlyALiveCopyBlocks_data() {
+        QTest::addColumn<QByteArray>("lock"); // "/": a folder in its place; null: no folder
+        QTest::addColumn<bool>("held");
+        QTest::newRow("empty") << QByteArray("") << true;
+        QTest::newRow("garbage") << QByteArray("x\ny\n") << true;
+        QTest::newRow("another machine") << QByteArray::number(getpid()) + "\nsaldori\nmuu\n"
+                                         << true;
+        QTest::newRow("a folder in its place") << QByteArray("/") << false;
+        QTest::newRow("no runtime folder") << QByteArray() << false;
+    }
+
+    void onlyALiveCopyBlocks() {
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, held);
+        QTemporaryDir runtime;
+        QFile file(runtime.filePath(QStringLiteral("saldori.lock")));
+        if (lock == "/")
+            QDir().mkdir(file.fileName());
+        else if (!lock.isNull())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lock) == lock.size());
+        file.close();
+        InstanceLock next(lock.isNull() ? runtime.filePath(QStringLiteral("x")) : runtime.path());
+        QVERIFY(next.tryAcquire());
+        QCOMPARE(next.isHeld(), held);
     }
 };
 

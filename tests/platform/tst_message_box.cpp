@@ -1,4 +1,5 @@
 #include "platform/Dialogs.h"
+#include "platform/Translation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -51,6 +52,22 @@ class MessageBoxTest : public QObject {
         QCOMPARE(dialogs.show(message), answer);
         QVERIFY(seen);
         QCOMPARE(buttons.size(), message.buttons == Buttons::OkCancel ? 2 : 1);
+    }
+
+    // Qt's own texts speak Finnish, and a typed "<b>" is shown as typed.
+    void finnishAndPlain() {
+        QVERIFY(installFinnishTranslation(*qApp));
+        QString cancel;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            cancel = box->button(QMessageBox::Cancel)->text();
+            format = box->textFormat();
+            box->button(QMessageBox::Ok)->click();
+        });
+        MessageBoxDialogs().show({"<b>Aino", Icon::Question, Buttons::OkCancel});
+        QCOMPARE(cancel, QStringLiteral("Peru"));
+        QCOMPARE(format, Qt::PlainText);
     }
 };
 

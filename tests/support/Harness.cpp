@@ -165,12 +165,12 @@ void WindowTestCase::reopen() {
     w = openWindow(dialogs);
 }
 
-FailingWrites::FailingWrites() {
+FailingWrites::FailingWrites(long long bytes) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     previousLimit_ = static_cast<long long>(limit.rlim_cur);
-    limit.rlim_cur = 8;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 

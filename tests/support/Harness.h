@@ -78,10 +78,11 @@ class WindowTestCase : public QObject {
     void cleanup();
 };
 
-// Makes every file write of this process fail while it lives, as a full disk would.
+// Makes every file write of this process fail while it lives, as a full disk would; with a
+// limit, only files that grow beyond that many bytes.
 class FailingWrites {
   public:
-    FailingWrites();
+    explicit FailingWrites(long long bytes = 8);
     ~FailingWrites();
 
   private:

@@ -54,7 +54,7 @@ class StartupTest : public WindowTestCase {
             {"Lopeta", "QLabel", "Saldori", "Poistu", {120, 3240, 615, 255}, true},
             {"Lainaaja", "QComboBox", "Saldori", "Lainaajan nimi:", {1680, 120, 4215, 375}, true},
             {"Laina", "QListWidget", "Saldori", "", {1680, 480, 4215, 2610}, true},
-            {"CopyR", "QLabel", "Saldori", "© 2026 Saldorin tekijä", {1680, 3120, 4215, 375}, true, "Saldori pitää kirjaa lainoistasi omalla koneellasi."},
+            {"CopyR", "QLabel", "Saldori", "© 2026 Saldorin tekijä", {1680, 3120, 4215, 375}, true, "Kuvat ja kuvake © 2026 Saldorin tekijä. Kaikki oikeudet pidätetään."},
             {"ohjeteksti", "QLabel", "Saldori", "Ohje", {-1320, 1440, 1335, 1335}, false},
             {"takaisin2", "QPushButton", "Saldori", "<<", {-1200, 2640, 1095, 255}, false, "Poistu ohjeesta"},
             // The frame is left open at the bottom left, under the menu.
