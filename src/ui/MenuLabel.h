@@ -2,12 +2,16 @@
 
 #include <QLabel>
 
-// A menu entry: a plain label that reports clicks and every movement of the mouse over it.
+// A menu entry: a plain label that reports clicks and every movement of the mouse over it. The
+// keyboard reaches it with Tab, shows it as the mouse does, and clicks it with Space or Enter.
 class MenuLabel : public QLabel {
     Q_OBJECT
 
   public:
-    using QLabel::QLabel;
+    explicit MenuLabel(QWidget* parent = nullptr);
+
+    // Clicks the label as the mouse does, if it is enabled.
+    void click();
 
   signals:
     void clicked();
@@ -17,4 +21,6 @@ class MenuLabel : public QLabel {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };

@@ -4,7 +4,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Ticker.h"
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 #include <array>
 
@@ -206,7 +206,7 @@ class Saldori : public QWidget {
     bool saveLoans(const QString& borrower);
 
     Dialogs& dialogs_;
-    QPixmap backdrop_;
+    QIcon backdrop_;
     QPoint dragOffset_;
 };
 
