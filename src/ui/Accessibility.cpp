@@ -23,6 +23,14 @@ constexpr std::array kNames = {
     Name{"Command1", "Takaisin"},       Name{"takaisin2", "Poistu ohjeesta"},
 };
 
+// Captions that stand beside their control: a screen reader on Linux names a combo box by its
+// text and the caption it is labelled by, whatever its accessible name.
+constexpr std::array<std::pair<const char*, const char*>, 3> kCaptionOf = {{
+    {"Label3", "Uusi"},
+    {"Label1", "Lainaaja1"},
+    {"Label2", "LainaLisaa"},
+}};
+
 // A menu label reads its caption and offers the press action a button offers.
 class MenuLabelInterface : public QAccessibleWidget {
   public:
@@ -64,6 +72,10 @@ void describe(QWidget* window) {
         auto* control = window->findChild<QWidget*>(QString::fromLatin1(entry.control));
         Q_ASSERT(control);
         control->setAccessibleName(QString::fromUtf8(entry.name));
+    }
+    for (const auto& [caption, control] : kCaptionOf) {
+        window->findChild<QLabel*>(QString::fromLatin1(caption))
+            ->setBuddy(window->findChild<QWidget*>(QString::fromLatin1(control)));
     }
 }
 
