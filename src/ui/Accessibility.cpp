@@ -15,13 +15,20 @@ struct Name {
 
 // Line edits, combo boxes and the loan list take their name from the caption beside them; the
 // "<<" buttons from their tool tips, since "<<" cannot be spoken.
+// clang-format off
 constexpr std::array kNames = {
-    Name{"Lainaaja", "Lainaajan nimi"}, Name{"Laina", "Lainat"},
-    Name{"Uusi", "Lainaajan nimi"},     Name{"Lainaaja1", "Lainaajan nimi"},
-    Name{"LainaLisaa", "Laina"},        Name{"Mtlaina", "Muokattava laina"},
-    Name{"URL", "Päivityksen osoite"},  Name{"Ikoni", "Saldorin kuvake"},
-    Name{"Command1", "Takaisin"},       Name{"takaisin2", "Poistu ohjeesta"},
+    Name{"Lainaaja", "Lainaajan nimi"},
+    Name{"Laina", "Lainat"},
+    Name{"Uusi", "Lainaajan nimi"},
+    Name{"Lainaaja1", "Lainaajan nimi"},
+    Name{"LainaLisaa", "Laina"},
+    Name{"Mtlaina", "Muokattava laina"},
+    Name{"URL", "Päivityksen osoite"},
+    Name{"Ikoni", "Saldorin kuvake"},
+    Name{"Command1", "Takaisin"},
+    Name{"takaisin2", "Poistu ohjeesta"},
 };
+// clang-format on
 
 // Captions that stand beside their control: a screen reader on Linux names a combo box by its
 // text and the caption it is labelled by, whatever its accessible name.

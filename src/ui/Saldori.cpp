@@ -255,7 +255,8 @@ void Saldori::setTabOrder() {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    // The menu labels, reachable with Tab too, come first in the chain; the window opens here.
+    // The menu labels, made first, lead the focus chain; the window still opens in the first
+    // control of the tab order.
     findChild<QWidget*>(QString::fromLatin1(layout::tabOrder().front()))->setFocus();
 }
 
