@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QTest>
 
 // A screen reader finds a Finnish name on every control a user types in or picks from, and works
@@ -59,6 +60,7 @@ class AccessibilityTest : public WindowTestCase {
         settle(*w);
         QVERIFY(w->Add->isVisible());
         QCOMPARE(w->Add->height(), 1095 / 15);
+        QCOMPARE(QApplication::focusWidget(), w->Uusi); // ready for the name
     }
 };
 
