@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("saldori"));
     installFinnishTranslation(app);
+    QGuiApplication::setDesktopFileName(QStringLiteral(SALDORI_APP_ID));
 
     MessageBoxDialogs dialogs;
     InstanceLock lock;

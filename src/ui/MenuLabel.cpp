@@ -1,7 +1,18 @@
 #include "ui/MenuLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <utility>
+
+MenuLabel::MenuLabel(QWidget* parent) : QLabel(parent) {
+    // Tab alone: a mouse click must not take the focus from the control being typed in.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void MenuLabel::click() {
+    if (isEnabled())
+        emit clicked();
+}
 
 void MenuLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
@@ -23,4 +34,22 @@ void MenuLabel::mouseReleaseEvent(QMouseEvent* event) {
 void MenuLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
     doubleClicked_ = true;
+}
+
+void MenuLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        click();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void MenuLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    emit hovered();
 }

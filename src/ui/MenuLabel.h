@@ -4,11 +4,16 @@
 
 // A menu entry: a plain label that reports clicks and every movement of the mouse over it. A
 // double-click is a click followed by a double-click event, and only the click is reported.
+// The keyboard reaches it with Tab, shows it as the mouse does, and clicks it with Space or
+// Enter.
 class MenuLabel : public QLabel {
     Q_OBJECT
 
   public:
-    using QLabel::QLabel;
+    explicit MenuLabel(QWidget* parent = nullptr);
+
+    // Clicks the label as the mouse does, if it is enabled.
+    void click();
 
   signals:
     void clicked();
@@ -19,6 +24,8 @@ class MenuLabel : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     bool doubleClicked_ = false;

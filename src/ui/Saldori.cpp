@@ -2,6 +2,7 @@
 
 #include "help/LinkLabel.h"
 #include "platform/Transfers.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
@@ -52,6 +53,16 @@ QFont fontOf(const QStringList& families, qreal points, bool bold = false) {
 const QStringList kDialogFont = {QStringLiteral("MS Sans Serif"),
                                  QStringLiteral("Microsoft Sans Serif")};
 
+const QSize kBackdropSize(115, 235);
+
+// A picture at its own size and at twice that, so that a high-density screen draws it sharp.
+QIcon picture(const QString& name) {
+    QIcon icon;
+    for (const QString& suffix : {QStringLiteral(".png"), QStringLiteral("@2x.png")})
+        icon.addFile(QStringLiteral(":/saldori/") + name + suffix);
+    return icon;
+}
+
 } // namespace
 
 // Resources of a static library are registered by hand, and never from inside a namespace.
@@ -62,10 +73,10 @@ static void loadResources() {
 Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
     loadResources();
-    backdrop_.load(QStringLiteral(":/saldori/backdrop.png"));
+    backdrop_ = picture(QStringLiteral("backdrop"));
     setObjectName(QStringLiteral("Saldori"));
     setWindowTitle(kAppTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/saldori/icon.png")));
+    setWindowIcon(picture(QStringLiteral("icon")));
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(layout::kWindowWidth / twips::kPerPixel, layout::kWindowHeight / twips::kPerPixel);
     setMouseTracking(true);
@@ -83,6 +94,7 @@ Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     applyLayout();
     applyLooks();
     setTabOrder();
+    accessibility::describe(this);
     connectHandlers();
     Ajastin->start();
     Form_Load();
@@ -247,6 +259,9 @@ void Saldori::setTabOrder() {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    // The menu labels, made first, lead the focus chain; the window still opens in the first
+    // control of the tab order.
+    findChild<QWidget*>(QString::fromLatin1(layout::tabOrder().front()))->setFocus();
 }
 
 void Saldori::connectHandlers() {
@@ -325,7 +340,7 @@ Answer Saldori::ask(const Message& message) {
 
 void Saldori::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, backdrop_);
+    painter.drawPixmap(0, 0, backdrop_.pixmap(kBackdropSize, devicePixelRatioF()));
 }
 
 // Only the bare surface moves the window; a press on a control belongs to the control.

@@ -5,7 +5,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Ticker.h"
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -239,7 +239,7 @@ class Saldori : public QWidget {
 
     Dialogs& dialogs_;
     AddressOpener* addressOpener_ = &desktopAddressOpener();
-    QPixmap backdrop_;
+    QIcon backdrop_;
     QPoint dragOffset_;
 };
 

@@ -1,0 +1,89 @@
+#include "ui/Accessibility.h"
+
+#include "ui/MenuLabel.h"
+
+#include <QAccessibleWidget>
+#include <array>
+
+namespace accessibility {
+namespace {
+
+struct Name {
+    const char* control;
+    const char* name;
+};
+
+// Line edits, combo boxes and the loan list take their name from the caption beside them; the
+// "<<" buttons from their tool tips, since "<<" cannot be spoken.
+// clang-format off
+constexpr std::array kNames = {
+    Name{"Lainaaja", "Lainaajan nimi"},
+    Name{"Laina", "Lainat"},
+    Name{"Uusi", "Lainaajan nimi"},
+    Name{"Lainaaja1", "Lainaajan nimi"},
+    Name{"LainaLisaa", "Laina"},
+    Name{"Mtlaina", "Muokattava laina"},
+    Name{"URL", "Päivityksen osoite"},
+    Name{"Ikoni", "Saldorin kuvake"},
+    Name{"Command1", "Takaisin"},
+    Name{"takaisin2", "Poistu ohjeesta"},
+};
+// clang-format on
+
+// Captions that stand beside their control: a screen reader on Linux names a combo box by its
+// text and the caption it is labelled by, whatever its accessible name.
+constexpr std::array<std::pair<const char*, const char*>, 3> kCaptionOf = {{
+    {"Label3", "Uusi"},
+    {"Label1", "Lainaaja1"},
+    {"Label2", "LainaLisaa"},
+}};
+
+// A menu label reads its caption and offers the press action a button offers.
+class MenuLabelInterface : public QAccessibleWidget {
+  public:
+    explicit MenuLabelInterface(MenuLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    MenuLabel* label() const { return static_cast<MenuLabel*>(widget()); }
+};
+
+QAccessibleInterface* menuLabelInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("MenuLabel"))
+        return new MenuLabelInterface(static_cast<MenuLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void describe(QWidget* window) {
+    static const bool installed = (QAccessible::installFactory(menuLabelInterface), true);
+    Q_UNUSED(installed);
+    for (const Name& entry : kNames) {
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(entry.control));
+        Q_ASSERT(control);
+        control->setAccessibleName(QString::fromUtf8(entry.name));
+    }
+    for (const auto& [caption, control] : kCaptionOf) {
+        window->findChild<QLabel*>(QString::fromLatin1(caption))
+            ->setBuddy(window->findChild<QWidget*>(QString::fromLatin1(control)));
+    }
+}
+
+} // namespace accessibility
