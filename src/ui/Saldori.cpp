@@ -8,6 +8,7 @@
 #include "ui/MenuLabel.h"
 #include "ui/PickComboBox.h"
 #include "ui/Twips.h"
+#include "ui/WrappingButton.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -150,10 +151,10 @@ void Saldori::buildControls() {
 
     Ohje = make<QGroupBox>(this, "Ohje");
     Command1 = make<QPushButton>(Ohje, "Command1");
-    ohjellainaaja = make<QPushButton>(Ohje, "ohjellainaaja");
-    ohjellaina = make<QPushButton>(Ohje, "ohjellaina");
-    ohjeplainaaja = make<QPushButton>(Ohje, "ohjeplainaaja");
-    ohjeplaina = make<QPushButton>(Ohje, "ohjeplaina");
+    ohjellainaaja = make<WrappingButton>(Ohje, "ohjellainaaja");
+    ohjellaina = make<WrappingButton>(Ohje, "ohjellaina");
+    ohjeplainaaja = make<WrappingButton>(Ohje, "ohjeplainaaja");
+    ohjeplaina = make<WrappingButton>(Ohje, "ohjeplaina");
 
     // The help menu lies under the update panel, which opens over it.
     WebUpdate = make<QGroupBox>(this, "WebUpdate");
