@@ -1,5 +1,6 @@
 #include "ui/Saldori.h"
 
+#include "ui/BakedImages.h"
 #include "ui/Colours.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
@@ -50,18 +51,12 @@ const QStringList kDialogFont = {QStringLiteral("MS Sans Serif"),
 
 } // namespace
 
-// Resources of a static library are registered by hand, and never from inside a namespace.
-static void loadResources() {
-    Q_INIT_RESOURCE(saldori);
-}
-
 Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
-    loadResources();
-    backdrop_.load(QStringLiteral(":/saldori/backdrop.png"));
+    backdrop_ = QPixmap::fromImage(baked::image(u"backdrop.png"));
     setObjectName(QStringLiteral("Saldori"));
     setWindowTitle(kAppTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/saldori/icon.png")));
+    setWindowIcon(QPixmap::fromImage(baked::image(u"icon.png")));
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(layout::kWindowWidth / twips::kPerPixel, layout::kWindowHeight / twips::kPerPixel);
     setMouseTracking(true);
