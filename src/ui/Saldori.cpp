@@ -70,6 +70,12 @@ Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     Ajastin = new Ticker(
         QStringLiteral("Ajastin"), clock, [this] { Ajastin_Timer(); }, this);
 
+    // The face and font before the controls, so that each is made with them rather than
+    // changed to them afterwards.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, colours::kFace);
+    setPalette(face);
+    setFont(fontOf(kDialogFont, 8.25));
     buildControls();
     applyLayout();
     applyLooks();
@@ -181,11 +187,6 @@ void Saldori::applyLayout() {
 }
 
 void Saldori::applyLooks() {
-    QPalette face = palette();
-    face.setColor(QPalette::Window, colours::kFace);
-    setPalette(face);
-    setFont(fontOf(kDialogFont, 8.25));
-
     for (MenuLabel* label : menuLabels()) {
         label->setFont(fontOf({QStringLiteral("Arial")}, 8.25));
         colours::setText(label, colours::kGreen);
