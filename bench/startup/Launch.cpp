@@ -1,8 +1,8 @@
-// Starts a program that prints the monotonic clock at its first paint, and prints the time from
-// just before its start to that paint in milliseconds, and its peak memory in KiB.
+// Starts a program that prints the monotonic clock and its processor time at its first paint,
+// and prints the time from just before its start to that paint and the processor time it took,
+// in milliseconds, and its peak memory in KiB.
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -39,8 +39,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s did not paint and quit\n", argv[1]);
         return 1;
     }
-    const long long paintedNs = std::atoll(line);
+    long long paintedNs = 0, cpuNs = 0;
+    std::sscanf(line, "%lld %lld", &paintedNs, &cpuNs);
     const long long startNs = std::chrono::nanoseconds(start).count();
-    std::printf("%.2f %ld\n", double(paintedNs - startNs) / 1e6, usage.ru_maxrss);
+    std::printf("%.2f %.2f %ld\n", double(paintedNs - startNs) / 1e6, double(cpuNs) / 1e6,
+                usage.ru_maxrss);
     return 0;
 }
