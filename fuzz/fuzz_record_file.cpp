@@ -2,27 +2,32 @@
 #include "ledger/RecordFile.h"
 #include "ledger/Tables.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QBuffer>
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("f.kdx"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
-    ledger::NameTable names;
-    ledger::readRecords(path, names);
-    ledger::LoanTable loans;
-    ledger::readRecords(path, loans);
-    for (const QString& name : names) {
-        if (name.contains(ledger::kMarker))
+namespace {
+
+template <typename Table> void read(const QByteArray& bytes) {
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
+    Table table;
+    ledger::readRecords(file, table);
+    // A record is the trimmed text before the line's first marker.
+    for (const QString& record : table) {
+        if (record.contains(ledger::kMarker) || record.contains(u'\n') ||
+            record != record.trimmed())
             __builtin_trap();
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    read<ledger::NameTable>(bytes);
+    read<ledger::LoanTable>(bytes);
     return 0;
 }

@@ -1,12 +1,12 @@
 #include "ledger/RecordFile.h"
 
 #include "ledger/StorableText.h"
+#include "ledger/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -16,20 +16,17 @@ namespace {
 constexpr char kMarkerByte = char(0xD7);
 constexpr qint64 kBlockSize = 64 * 1024;
 
-QString decode(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1252");
-    return decoder(bytes);
-}
-
 bool endsLine(char byte) {
     return byte == '\n' || byte == '\r';
 }
 
-// Hands the file to consume block by block until it returns false; false when reading failed.
-template <typename Consume> bool readBlocks(QFile& file, Consume&& consume) {
-    QByteArray block(kBlockSize, Qt::Uninitialized);
+// Hands the device to consume block by block until it returns false; false when reading failed.
+template <typename Consume> bool readBlocks(QIODevice& device, Consume&& consume) {
+    // Most files are a few kilobytes: a block no larger than the file is enough.
+    const qint64 blockSize = std::clamp(device.bytesAvailable(), qint64(1), kBlockSize);
+    QByteArray block(blockSize, Qt::Uninitialized);
     for (;;) {
-        const qint64 got = file.read(block.data(), kBlockSize);
+        const qint64 got = device.read(block.data(), blockSize);
         if (got <= 0)
             return got == 0;
         if (!consume(block.constData(), got))
@@ -65,7 +62,7 @@ class RecordScanner {
                 continue;
             } else if (byte == kMarkerByte) {
                 markerSeen_ = true;
-                table_[next_++] = decode(prefix_).trimmed();
+                table_[next_++] = fromWindows1252(prefix_).trimmed();
             } else {
                 prefix_.append(byte);
             }
@@ -86,10 +83,13 @@ void readRecords(const QString& path, std::span<QString> table) {
     if (!QFileInfo(path).isFile())
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
+    if (file.open(QIODevice::ReadOnly))
+        readRecords(file, table);
+}
+
+void readRecords(QIODevice& device, std::span<QString> table) {
     RecordScanner scanner(table);
-    readBlocks(file, [&](const char* data, qint64 size) {
+    readBlocks(device, [&](const char* data, qint64 size) {
         scanner.feed(data, size);
         return !scanner.full();
     });
@@ -118,13 +118,16 @@ bool mayReplace(const QString& path) {
     return read && (recordSeen || !moreLines);
 }
 
-bool writeRecords(const QString& path, const QString& header, std::span<const QString> table) {
+std::optional<QByteArray> recordBytes(const QString& header, std::span<const QString> table) {
     QString text = header + QStringLiteral("\r\n");
     for (const QString& slot : table)
         text += slot + kMarker + QStringLiteral("\r\n");
-    QStringEncoder encoder("windows-1252");
-    const QByteArray bytes = encoder(text);
-    if (encoder.hasError())
+    return toWindows1252(text);
+}
+
+bool writeRecords(const QString& path, const QString& header, std::span<const QString> table) {
+    const std::optional<QByteArray> bytes = recordBytes(header, table);
+    if (!bytes)
         return false;
 
     // Unbuffered, so that a write cut short by a full disk is seen here: a buffered one would
@@ -132,7 +135,7 @@ bool writeRecords(const QString& path, const QString& header, std::span<const QS
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(*bytes) != bytes->size()) {
         file.cancelWriting();
         return false;
     }

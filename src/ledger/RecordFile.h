@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 #include <span>
+
+class QIODevice;
 
 // The register and the loan files share one format: a header line, then one line per slot
 // holding the slot's value followed by the marker "×", in Windows-1252 with CR LF line ends.
@@ -14,6 +18,10 @@ inline constexpr char16_t kMarker = u'×';
 // skipped; records beyond the capacity are ignored; table after the last record keep their values.
 // A missing or unreadable file changes nothing.
 void readRecords(const QString& path, std::span<QString> table);
+void readRecords(QIODevice& device, std::span<QString> table);
+
+// The bytes of a file holding the header and every slot; nothing when a character cannot be held.
+std::optional<QByteArray> recordBytes(const QString& header, std::span<const QString> table);
 
 // Writes the header and every slot, replacing the file only once the new content is complete.
 // Returns false, leaving any old file untouched, when the file could not be written. A save that

@@ -1,8 +1,7 @@
 #include "ledger/StorableText.h"
 
 #include "ledger/RecordFile.h"
-
-#include <QStringEncoder>
+#include "ledger/Windows1252.h"
 
 namespace ledger {
 
@@ -11,9 +10,7 @@ bool isStorable(const QString& text) {
         if (c == kMarker || c.category() == QChar::Other_Control)
             return false;
     }
-    QStringEncoder encoder("windows-1252");
-    const QByteArray bytes = encoder(text);
-    return !encoder.hasError();
+    return toWindows1252(text).has_value();
 }
 
 } // namespace ledger

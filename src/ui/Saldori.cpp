@@ -3,6 +3,7 @@
 #include "help/LinkLabel.h"
 #include "platform/Transfers.h"
 #include "ui/Accessibility.h"
+#include "ui/BakedImages.h"
 #include "ui/Colours.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
@@ -57,27 +58,21 @@ const QStringList kDialogFont = {QStringLiteral("MS Sans Serif"),
 const QSize kBackdropSize(115, 235);
 
 // A picture at its own size and at twice that, so that a high-density screen draws it sharp.
-QIcon picture(const QString& name) {
+QIcon picture(QStringView once, QStringView twice) {
     QIcon icon;
-    for (const QString& suffix : {QStringLiteral(".png"), QStringLiteral("@2x.png")})
-        icon.addFile(QStringLiteral(":/saldori/") + name + suffix);
+    for (const QStringView name : {once, twice})
+        icon.addPixmap(QPixmap::fromImage(baked::image(name)));
     return icon;
 }
 
 } // namespace
 
-// Resources of a static library are registered by hand, and never from inside a namespace.
-static void loadResources() {
-    Q_INIT_RESOURCE(saldori);
-}
-
 Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
-    loadResources();
-    backdrop_ = picture(QStringLiteral("backdrop"));
+    backdrop_ = picture(u"backdrop.png", u"backdrop@2x.png");
     setObjectName(QStringLiteral("Saldori"));
     setWindowTitle(kAppTitle);
-    setWindowIcon(picture(QStringLiteral("icon")));
+    setWindowIcon(picture(u"icon.png", u"saldori-64.png"));
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(layout::kWindowWidth / twips::kPerPixel, layout::kWindowHeight / twips::kPerPixel);
     setMouseTracking(true);
@@ -91,6 +86,12 @@ Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     Ajastin = new Ticker(
         QStringLiteral("Ajastin"), clock, [this] { Ajastin_Timer(); }, this);
 
+    // The face and font before the controls, so that each is made with them rather than
+    // changed to them afterwards.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, colours::kFace);
+    setPalette(face);
+    setFont(fontOf(kDialogFont, 8.25));
     buildControls();
     applyLayout();
     applyLooks();
@@ -204,11 +205,6 @@ void Saldori::applyLayout() {
 }
 
 void Saldori::applyLooks() {
-    QPalette face = palette();
-    face.setColor(QPalette::Window, colours::kFace);
-    setPalette(face);
-    setFont(fontOf(kDialogFont, 8.25));
-
     for (MenuLabel* label : menuLabels()) {
         label->setFont(fontOf({QStringLiteral("Arial")}, 8.25));
         colours::setText(label, colours::kGreen);

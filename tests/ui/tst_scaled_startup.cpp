@@ -1,4 +1,5 @@
 #include "support/Harness.h"
+#include "ui/BakedImages.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -22,7 +23,7 @@ class ScaledStartupTest : public WindowTestCase {
 
         // The emblem of the menu column, clear of every control; an enlargement of the small
         // picture differs from the large one by a quarter of the colour range at its edges.
-        const QImage art(QStringLiteral(":/saldori/backdrop@2x.png"));
+        const QImage art = baked::image(u"backdrop@2x.png");
         int largest = 0;
         for (int y = 280; y < 400; ++y) {
             for (int x = 80; x < 150; ++x) {
