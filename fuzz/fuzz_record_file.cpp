@@ -16,7 +16,7 @@ template <typename Table> void read(const QByteArray& bytes) {
     ledger::readRecords(file, table);
     // A record is the trimmed text before the line's first marker.
     for (const QString& record : table) {
-        if (record.contains(ledger::kMarker) || record.contains(u'\n') ||
+        if (record.contains(ledger::kMarker) || record.contains(u'\n') || record.contains(u'\r') ||
             record != record.trimmed())
             __builtin_trap();
     }
