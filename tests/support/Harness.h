@@ -1,25 +1,41 @@
 #pragma once
 
-#include "support/RecordingDialogs.h"
+// What a test needs to open the window on a folder of its own, drive it as a user does and read
+// what it wrote.
+#include "platform/Dialogs.h"
+#include "ui/MenuLabel.h"
 #include "ui/Saldori.h"
 
-#include <QByteArrayList>
 #include <QDir>
 #include <QMap>
+#include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
-#include <span>
 
 class QComboBox;
+class QLineEdit;
+class QListWidget;
 
 Q_DECLARE_METATYPE(Message)
 Q_DECLARE_METATYPE(Answer)
 
-// Lets a failed comparison of messages print both texts.
+// Lets a failed comparison of messages print both.
 char* toString(const Message& message);
 
-// A fresh working folder for one test; the previous one is restored when it goes.
+// Records every message and answers from a queue, OK when the queue is empty.
+class RecordingDialogs final : public Dialogs {
+  public:
+    Answer show(const Message& message) override {
+        shown.append(message);
+        return answers.isEmpty() ? Answer::Ok : answers.dequeue();
+    }
+    QList<Message> shown;
+    QQueue<Answer> answers;
+};
+
+// A fresh working folder; the previous one is restored when it goes.
 class TempWorkDir {
   public:
     TempWorkDir() { QDir::setCurrent(dir_.path()); }
@@ -31,35 +47,37 @@ class TempWorkDir {
     QTemporaryDir dir_;
 };
 
-// Opens the window as the program does, but with ticks delivered only by the test.
-std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show = true);
+// Opens and shows the window as the program does, but with ticks delivered only by the test.
+std::unique_ptr<Saldori> openWindow(Dialogs& dialogs);
 
-// Data files: the bytes of a file as the program writes it, less the header line.
+// Data files: "value×" CR LF per slot, after a header line.
+QByteArray records(const QStringList& slotValues, int slotCount);
+void writeRecordFile(const QString& fileName, const QStringList& slotValues, int slotCount);
+// The bytes after the header line; "<none>" when there is no such file.
+QByteArray recordsIn(const QString& fileName);
 QByteArray readBytes(const QString& fileName);
 void writeBytes(const QString& fileName, const QByteArray& bytes);
-QByteArrayList recordLines(const QString& fileName);
-QByteArrayList expectedRecords(const QStringList& slotValues, int slotCount);
-void writeRecordFile(const QString& fileName, const QStringList& slotValues, int slotCount);
-bool exists(const QString& fileName);
-QStringList filesInWorkDir();
-// Every file of the working folder with its bytes, to show that a refusal wrote nothing.
+// Every file of the working folder with its bytes, to show what a command wrote.
 QMap<QString, QByteArray> snapshotWorkDir();
+QStringList numbered(const QString& prefix, int count);
 
-// Picks an entry from a combo box's drop-down list, as a user does with the mouse.
+// A user's hands.
+void click(QWidget* widget);
 void pickFromList(QComboBox* combo, const QString& entry);
+void clickEntry(QListWidget* list, const QString& text); // on the text, right of the check box
+void tickEntry(QListWidget* list, const QString& text);  // on the check box
+void retype(QLineEdit* edit, const QString& text);
+// Types any text, letters beyond Latin-1 included, as key presses carrying that text.
+void type(QWidget* box, const QString& text);
+void typeAndEnter(QWidget* box, const QString& text);
 
 QStringList entries(const QComboBox* combo);
-QStringList entries(const class QListWidget* list);
-
+QStringList entries(const QListWidget* list);
+QStringList enabledMenuLabels(const Saldori& window);
 // Lets every running panel transition and blink finish, one tick at a time.
 void settle(Saldori& window);
-
-// The menu labels that are enabled, sorted by name.
-QStringList enabledMenuLabels(const Saldori& window);
-
-QStringList slotValues(std::span<const QString> table);
-// "prefix0", "prefix1", ...
-QStringList numbered(const QString& prefix, int count);
+// Ticks the panel transition until it stops, the blink alongside; answers the ticks it took.
+int ticksToArrive(Saldori& window);
 
 // Each test function gets a fresh working folder and the window opened on it; a test that needs
 // data files first writes them and calls reopen().
