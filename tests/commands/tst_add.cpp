@@ -78,37 +78,6 @@ class AddTest : public WindowTestCase {
         QCOMPARE(w->Uusi->text(), QString());
     }
 
-    void failedBorrowerSave_data() {
-        QTest::addColumn<bool>("loanFileFails");
-        QTest::newRow("register") << false;
-        QTest::newRow("loan file") << true;
-    }
-
-    void failedBorrowerSave() {
-        QFETCH(bool, loanFileFails);
-        writeRecordFile("nimet.kdx", {"Aino", "", "Pekka"}, 100);
-        click(w->LLainaaja);
-        retype(w->Uusi, "Liisa");
-        if (loanFileFails) {
-            // A folder in the way lets the register be written and the loan file not.
-            QVERIFY(QDir().mkdir("Liisa.kdx"));
-            click(w->OK);
-            QVERIFY(QDir().rmdir("Liisa.kdx"));
-        } else {
-            const FailingWrites failing;
-            click(w->OK);
-        }
-        QCOMPARE(dialogs.shown,
-                 QList<Message>{msg::saveFailed(loanFileFails ? "Liisa.kdx" : "nimet.kdx")});
-        QCOMPARE(recordsIn("nimet.kdx"), records({"Aino", "", "Pekka"}, 100));
-        QCOMPARE(recordsIn("Liisa.kdx"), QByteArray("<none>"));
-        QVERIFY(w->Add1->isHidden());
-        // Nothing of the failed attempt is left in memory to make the retry a duplicate.
-        click(w->OK);
-        QCOMPARE(dialogs.shown.size(), 1);
-        QCOMPARE(recordsIn("nimet.kdx"), records({"Aino", "Liisa", "Pekka"}, 100));
-    }
-
     void addLoan_data() {
         QTest::addColumn<QStringList>("saved"); // Liisa's loans
         QTest::addColumn<QString>("borrower");
@@ -163,28 +132,6 @@ class AddTest : public WindowTestCase {
         QCOMPARE(w->Lainaaja1->currentText(), refusal == msg::kNoLoanFile ? QString() : borrower);
         QCOMPARE(w->LainaLisaa->text(), QString());
         QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
-    }
-
-    // In guided help, a failed save does not tell the user the loan is stored.
-    void failedLoanSave() {
-        writeRecordFile("nimet.kdx", {"Liisa"}, 100);
-        writeRecordFile("Liisa.kdx", {"kirja"}, 30);
-        w->ohjeteksti->show();
-        click(w->LLaina);
-        pickFromList(w->Lainaaja1, "Liisa");
-        w->LainaLisaa->setText("kynä");
-        {
-            const FailingWrites failing;
-            click(w->OK1);
-        }
-        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed("Liisa.kdx")});
-        QCOMPARE(recordsIn("Liisa.kdx"), records({"kirja"}, 30));
-        QVERIFY(w->ohjeteksti->text() != hint::kLoanSaved);
-        // The table holds what the file holds, so the retry stores the loan once.
-        w->LainaLisaa->setText("kynä");
-        click(w->OK1);
-        QCOMPARE(recordsIn("Liisa.kdx"), records({"kirja", "kynä"}, 30));
-        QCOMPARE(w->ohjeteksti->text(), hint::kLoanSaved);
     }
 };
 
