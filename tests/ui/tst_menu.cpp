@@ -50,6 +50,7 @@ class MenuTest : public WindowTestCase {
         // The two labels touch, so this single move goes straight from one to the other.
         QTest::newRow("straight to the next label")      << "YGGGGGG" << at(500, 370) << false << "GYGGGGG";
         QTest::newRow("a label in another colour stays") << "CGGYGGG" << at(500, 200) << false << "CGGGGGG";
+        QTest::newRow("... also beside the highlight")   << "CGGYGGG" << at(500, 720) << false << "CGYGGGG";
         QTest::newRow("surface clears the highlight")    << "CGGYGGG" << kSurface << false << "GGGGGGG";
         QTest::newRow("surface without a highlight")     << "CGGGGGG" << kSurface << false << "CGGGGGG";
         // The blink owns the colours while it runs.
