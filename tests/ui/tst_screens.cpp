@@ -1,7 +1,9 @@
 #include "support/Harness.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -102,6 +104,21 @@ class ScreensTest : public WindowTestCase {
                 COMPARE_WITH_GOLDEN(w.get(), QTest::currentDataTag() + QStringLiteral("-closed"));
         }
         QVERIFY(dialogs.shown.isEmpty());
+    }
+
+    // Closed while it still opens, a panel shrinks to nothing and never below it.
+    void closedWhileOpening() {
+        writeRecordFile("nimet.kdx", {"Aino"}, 100);
+        reopen();
+        click(w->LLaina);
+        for (int tick = 0; tick < 9; ++tick)
+            w->liikuttaja_Timer();
+        click(w->sulje2);
+        for (int tick = 0; tick < 9; ++tick) {
+            w->liikuttaja_Timer();
+            QVERIFY(twips::height(w->Add1) >= 0 && twips::height(w->Laina) <= 2700);
+        }
+        QVERIFY(!w->liikuttaja->isEnabled() && w->Add1->isHidden());
     }
 };
 
