@@ -1,5 +1,4 @@
 #include "support/Harness.h"
-#include "support/Input.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"

@@ -1,5 +1,5 @@
 #include "platform/Addresses.h"
-#include "support/Input.h"
+#include "support/Harness.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"

@@ -1,6 +1,5 @@
 #include "ledger/SaveLeftovers.h"
 #include "support/Harness.h"
-#include "support/Input.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
 
