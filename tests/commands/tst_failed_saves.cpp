@@ -19,7 +19,7 @@ class FailedSavesTest : public WindowTestCase {
         QTest::addColumn<QStringList>("listed"); // the loan list afterwards
         using L = QStringList;
         // clang-format off
-        QTest::newRow("new borrower") << std::function([](Saldori& w) { click(w.LLainaaja); retype(w.Uusi, "Liisa"); click(w.OK); }) << "nimet.kdx" << L{};
+        QTest::newRow("new borrower") << std::function([](Saldori& w) { click(w.LLainaaja); retype(w.Uusi, "Liisa"); click(w.OK); }) << "Liisa.kdx" << L{};
         QTest::newRow("loan")         << std::function([](Saldori& w) { click(w.LLaina); pickFromList(w.Lainaaja1, "Aino"); retype(w.LainaLisaa, "d"); click(w.OK1); }) << "Aino.kdx" << L{};
         QTest::newRow("edit")         << std::function([](Saldori& w) { click(w.Muokkaa); clickEntry(w.Laina, "a"); retype(w.Mtlaina, "d"); click(w.Tallenna); }) << "Aino.kdx" << L{"a", "b", "c"};
         QTest::newRow("one loan")     << std::function([](Saldori& w) { tickEntry(w.Laina, "b"); click(w.PLaina); }) << "Aino.kdx" << L{"a", "b", "c"};
@@ -52,7 +52,7 @@ class FailedSavesTest : public WindowTestCase {
         QVERIFY(w->ohjeteksti->text() != hint::kBorrowerDeleted);
     }
 
-    // The register can be written while the new borrower's loan file cannot.
+    // A folder stands where the new borrower's loan file would go.
     void borrowerWithoutLoanFileIsUndone() {
         writeRecordFile("nimet.kdx", {"Aino"}, 100);
         click(w->LLainaaja);
@@ -60,7 +60,7 @@ class FailedSavesTest : public WindowTestCase {
         QVERIFY(QDir().mkdir("Liisa.kdx"));
         click(w->OK);
         QVERIFY(QDir().rmdir("Liisa.kdx"));
-        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed("Liisa.kdx")});
+        QCOMPARE(dialogs.shown, QList<Message>{msg::unreadableFile("Liisa.kdx")});
         QCOMPARE(recordsIn("nimet.kdx"), records({"Aino"}, 100));
         QVERIFY(w->Add1->isHidden());
         // Nothing of the failed attempt is left in memory to make the retry a duplicate.
