@@ -1,12 +1,4 @@
 #include "support/Harness.h"
-#include "ui/Hints.h"
-#include "ui/Messages.h"
-
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -27,38 +19,48 @@ class EditLoanTest : public WindowTestCase {
   private slots:
     void edit_data() {
         QTest::addColumn<QString>("borrower"); // picked
-        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("key");          // into the list by Shift+Tab, then this key
+        QTest::addColumn<QString>("selected"); // clicked unless chosen by a key
         QTest::addColumn<QString>("typedBorrower");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<Message>("refusal");
         QTest::addColumn<QStringList>("stored"); // Aino's loans after
         const QString none;
+        const int mouse = 0, focusOnly = Qt::Key_Backtab;
         const Message noLoans{
             "Lainaajalla Pekka ei ole lainoja, joten et voi niitä myöskään muokata."};
         // clang-format off
-        QTest::newRow("letter case only")     << "Aino"  << "kirja"          << none     << "Kirja"      << Message()         << ainoWith(0, "Kirja");
-        QTest::newRow("middle loan, trimmed") << "Aino"  << kAinoLoans[2]    << none     << " 12,00 € "  << Message()         << ainoWith(2, "12,00 €");
-        QTest::newRow("none selected: a gap") << "Aino"  << none             << none     << "uusi"       << Message()         << ainoWith(1, "uusi");
-        QTest::newRow("no borrower chosen")   << none    << none             << none     << "uusi"       << msg::kChooseBorrowerFirst << kAinoLoans;
-        QTest::newRow("blanks only")          << "Aino"  << "kirja"          << none     << "   "        << msg::kEmptyEdit   << kAinoLoans;
-        QTest::newRow("[EI LAINAA!] chosen")  << "Pekka" << ui_text::kNoLoans << none    << "uusi"       << noLoans           << kAinoLoans;
-        QTest::newRow("typed, not in memory") << "Aino"  << "kirja"          << "Ilmari" << "uusi"       << Message{"Lainaajaa Ilmari ei löydy muistista."} << kAinoLoans;
+        QTest::newRow("letter case only")     << "Aino"  << mouse << "kirja"       << none     << "Kirja"     << Message()         << ainoWith(0, "Kirja");
+        QTest::newRow("middle loan, trimmed") << "Aino"  << mouse << kAinoLoans[2] << none     << " 12,00 € " << Message()         << ainoWith(2, "12,00 €");
+        // Focus makes the first entry current without selecting it: the edit is a new loan.
+        QTest::newRow("focus only: a gap")    << "Aino"  << focusOnly << none      << none     << "uusi"      << Message()         << ainoWith(1, "uusi");
+        QTest::newRow("Down key")             << "Aino"  << int(Qt::Key_Down) << kAinoLoans[2] << none << "uusi" << Message()     << ainoWith(2, "uusi");
+        QTest::newRow("Space ticks")          << "Aino"  << int(Qt::Key_Space) << "kirja" << none  << "uusi"      << Message()         << ainoWith(0, "uusi");
+        QTest::newRow("no borrower chosen")   << none    << mouse << none          << none     << "uusi"      << msg::kChooseBorrowerFirst << kAinoLoans;
+        QTest::newRow("blanks only")          << "Aino"  << mouse << "kirja"       << none     << "   "       << msg::kEmptyEdit   << kAinoLoans;
+        QTest::newRow("[EI LAINAA!] chosen")  << "Pekka" << mouse << ui_text::kNoLoans << none << "uusi"      << noLoans           << kAinoLoans;
+        QTest::newRow("typed, not in memory") << "Aino"  << mouse << "kirja"       << "Ilmari" << "uusi"      << Message{"Lainaajaa Ilmari ei löydy muistista."} << kAinoLoans;
         // The loans shown are Aino's; saving them under Pekka's name would replace Pekka's file.
-        QTest::newRow("typed other borrower") << "Aino"  << "kirja"          << "Pekka"  << "uusi"       << msg::kChooseBorrowerFirst << kAinoLoans;
-        QTest::newRow("duplicate, blanks")    << "Aino"  << "kirja"          << none     << " kirja "    << msg::kDuplicateEdit << kAinoLoans;
-        QTest::newRow("none selected, full")  << "Ville" << none             << none     << "uusi"       << msg::kLoanNotFound << kAinoLoans;
-        QTest::newRow("marker")               << "Aino"  << "kirja"          << none     << "kirja × 2"  << msg::kUnstorableLoan << kAinoLoans;
+        QTest::newRow("typed other borrower") << "Aino"  << mouse << "kirja"       << "Pekka"  << "uusi"      << msg::kChooseBorrowerFirst << kAinoLoans;
+        QTest::newRow("duplicate, blanks")    << "Aino"  << mouse << "kirja"       << none     << " kirja "   << msg::kDuplicateEdit << kAinoLoans;
+        QTest::newRow("none selected, full")  << "Ville" << mouse << none          << none     << "uusi"      << msg::kLoanNotFound << kAinoLoans;
+        QTest::newRow("marker")               << "Aino"  << mouse << "kirja"       << none     << "kirja × 2" << msg::kUnstorableLoan << kAinoLoans;
+        // The list shows this text for "no loans", so such a loan could never be chosen.
+        QTest::newRow("the no-loans text")    << "Aino"  << mouse << "kirja"       << none     << ui_text::kNoLoans << msg::kUnstorableLoan << kAinoLoans;
+        // Only a register from elsewhere names a borrower whose loans cannot be a file.
+        QTest::newRow("no file for the name") << "../x"  << mouse << none          << none     << "laina"     << msg::saveFailed("../x.kdx") << kAinoLoans;
         // clang-format on
     }
 
     void edit() {
         QFETCH(QString, borrower);
+        QFETCH(int, key);
         QFETCH(QString, selected);
         QFETCH(QString, typedBorrower);
         QFETCH(QString, edit);
         QFETCH(Message, refusal);
         QFETCH(QStringList, stored);
-        writeRecordFile("nimet.kdx", {"Aino", "Pekka", "", "Ville"}, 100);
+        writeRecordFile("nimet.kdx", {"Aino", "Pekka", "../x", "Ville"}, 100);
         writeRecordFile("Aino.kdx", kAinoLoans, 30);
         writeRecordFile("Pekka.kdx", {}, 30);
         writeRecordFile("Ville.kdx", numbered("laina ", 30), 30);
@@ -67,8 +69,13 @@ class EditLoanTest : public WindowTestCase {
             pickFromList(w->Lainaaja, borrower);
         click(w->Muokkaa);
         settle(*w);
-        if (!selected.isEmpty())
+        if (key != 0) {
+            QTest::keyClick(w->Mtlaina, Qt::Key_Backtab);
+            if (key != Qt::Key_Backtab)
+                QTest::keyClick(w->Laina, Qt::Key(key));
+        } else if (!selected.isEmpty()) {
             clickEntry(w->Laina, selected);
+        }
         QCOMPARE(w->Mtlaina->text(), selected);
         const auto before = snapshotWorkDir();
         retype(w->Mtlaina, edit);

@@ -3,16 +3,21 @@
 // What a test needs to open the window on a folder of its own, drive it as a user does and read
 // what it wrote.
 #include "platform/Dialogs.h"
+#include "ui/Hints.h"
 #include "ui/MenuLabel.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QQueue>
 #include <QStringEncoder>
 #include <QStyle>
