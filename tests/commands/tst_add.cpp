@@ -1,15 +1,5 @@
 #include "support/Harness.h"
 
-namespace {
-
-QStringList withAt(int slot, const QString& value, QStringList values = {}) {
-    values.resize(std::max(int(values.size()), slot + 1));
-    values[slot] = value;
-    return values;
-}
-
-} // namespace
-
 // Adding borrowers and adding loans to them.
 class AddTest : public WindowTestCase {
     Q_OBJECT

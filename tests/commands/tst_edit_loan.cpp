@@ -4,12 +4,6 @@ namespace {
 
 const QStringList kAinoLoans = {"kirja", "", "10,50 € maitoa", "\"lapio\" ja kuokka"};
 
-QStringList ainoWith(int slot, const QString& loan) {
-    QStringList loans = kAinoLoans;
-    loans[slot] = loan;
-    return loans;
-}
-
 } // namespace
 
 // Editing a loan: borrower, panel, loan, the new text, then Enter or "Tallenna".
@@ -30,12 +24,12 @@ class EditLoanTest : public WindowTestCase {
         const Message noLoans{
             "Lainaajalla Pekka ei ole lainoja, joten et voi niitä myöskään muokata."};
         // clang-format off
-        QTest::newRow("letter case only")     << "Aino"  << mouse << "kirja"       << none     << "Kirja"     << Message()         << ainoWith(0, "Kirja");
-        QTest::newRow("middle loan, trimmed") << "Aino"  << mouse << kAinoLoans[2] << none     << " 12,00 € " << Message()         << ainoWith(2, "12,00 €");
+        QTest::newRow("letter case only")     << "Aino"  << mouse << "kirja"       << none     << "Kirja"     << Message()         << withAt(0, "Kirja", kAinoLoans);
+        QTest::newRow("middle loan, trimmed") << "Aino"  << mouse << kAinoLoans[2] << none     << " 12,00 € " << Message()         << withAt(2, "12,00 €", kAinoLoans);
         // Focus makes the first entry current without selecting it: the edit is a new loan.
-        QTest::newRow("focus only: a gap")    << "Aino"  << focusOnly << none      << none     << "uusi"      << Message()         << ainoWith(1, "uusi");
-        QTest::newRow("Down key")             << "Aino"  << int(Qt::Key_Down) << kAinoLoans[2] << none << "uusi" << Message()     << ainoWith(2, "uusi");
-        QTest::newRow("Space ticks")          << "Aino"  << int(Qt::Key_Space) << "kirja" << none  << "uusi"      << Message()         << ainoWith(0, "uusi");
+        QTest::newRow("focus only: a gap")    << "Aino"  << focusOnly << none      << none     << "uusi"      << Message()         << withAt(1, "uusi", kAinoLoans);
+        QTest::newRow("Down key")             << "Aino"  << int(Qt::Key_Down) << kAinoLoans[2] << none << "uusi" << Message()     << withAt(2, "uusi", kAinoLoans);
+        QTest::newRow("Space ticks")          << "Aino"  << int(Qt::Key_Space) << "kirja" << none  << "uusi"      << Message()         << withAt(0, "uusi", kAinoLoans);
         QTest::newRow("no borrower chosen")   << none    << mouse << none          << none     << "uusi"      << msg::kChooseBorrowerFirst << kAinoLoans;
         QTest::newRow("blanks only")          << "Aino"  << mouse << "kirja"       << none     << "   "       << msg::kEmptyEdit   << kAinoLoans;
         QTest::newRow("[EI LAINAA!] chosen")  << "Pekka" << mouse << ui_text::kNoLoans << none << "uusi"      << noLoans           << kAinoLoans;

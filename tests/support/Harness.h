@@ -96,6 +96,13 @@ inline QMap<QString, QByteArray> snapshotWorkDir() {
     return files;
 }
 
+// The values with one slot set, grown to reach it.
+inline QStringList withAt(int slot, const QString& value, QStringList values = {}) {
+    values.resize(std::max(int(values.size()), slot + 1));
+    values[slot] = value;
+    return values;
+}
+
 inline QStringList numbered(const QString& prefix, int count) {
     QStringList values;
     for (int i = 0; i < count; ++i)
