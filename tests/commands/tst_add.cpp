@@ -80,6 +80,7 @@ class AddTest : public WindowTestCase {
         QTest::newRow("marker")               << one    << "Liisa"    << "ki×rja"    << msg::kUnstorableLoan << one;
         QTest::newRow("the no-loans text")    << one    << "Liisa"    << ui_text::kNoLoans << msg::kUnstorableLoan << one;
         QTest::newRow("no borrower")          << one    << ""         << "kynä"      << noFile               << one;
+        QTest::newRow("empty, unknown one")   << one    << "Maija"    << ""          << msg::kEmptyLoan      << one;
         QTest::newRow("register as borrower") << one    << "nimet"    << "kynä"      << noFile               << one;
         QTest::newRow("31st loan")            << thirty << "Liisa"    << "kynä"      << full                 << thirty;
         QTest::newRow("first loan")           << L()    << "Liisa"    << "kynä"      << Message()            << L{"kynä"};
