@@ -1,68 +1,208 @@
 #pragma once
 
-#include "support/RecordingDialogs.h"
+// What a test needs to open the window on a folder of its own, drive it as a user does and read
+// what it wrote.
+#include "platform/Dialogs.h"
+#include "ui/Hints.h"
+#include "ui/MenuLabel.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
-#include <QByteArrayList>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QMap>
-#include <QStringList>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QQueue>
+#include <QStringEncoder>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
-#include <span>
-
-class QComboBox;
 
 Q_DECLARE_METATYPE(Message)
 Q_DECLARE_METATYPE(Answer)
 
-// Lets a failed comparison of messages print both texts.
-char* toString(const Message& message);
+// Lets a failed comparison of messages print both.
+inline char* toString(const Message& m) {
+    return qstrdup(
+        QStringLiteral("%1 [icon %2, buttons %3, caption %4]")
+            .arg(m.text, QString::number(int(m.icon)), QString::number(int(m.buttons)), m.caption)
+            .toUtf8());
+}
 
-// A fresh working folder for one test; the previous one is restored when it goes.
+// Records every message and answers from a queue, OK when the queue is empty.
+class RecordingDialogs final : public Dialogs {
+  public:
+    Answer show(const Message& message) override {
+        shown.append(message);
+        return answers.isEmpty() ? Answer::Ok : answers.dequeue();
+    }
+    QList<Message> shown;
+    QQueue<Answer> answers;
+};
+
+// A fresh working folder; the previous one is restored when it goes.
 class TempWorkDir {
   public:
     TempWorkDir() { QDir::setCurrent(dir_.path()); }
     ~TempWorkDir() { QDir::setCurrent(previous_); }
-    QString path() const { return dir_.path(); }
 
   private:
     QString previous_ = QDir::currentPath();
     QTemporaryDir dir_;
 };
 
-// Opens the window as the program does, but with ticks delivered only by the test.
-std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show = true);
+inline QByteArray readBytes(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-// Data files: the bytes of a file as the program writes it, less the header line.
-QByteArray readBytes(const QString& fileName);
-void writeBytes(const QString& fileName, const QByteArray& bytes);
-QByteArrayList recordLines(const QString& fileName);
-QByteArrayList expectedRecords(const QStringList& slotValues, int slotCount);
-void writeRecordFile(const QString& fileName, const QStringList& slotValues, int slotCount);
-bool exists(const QString& fileName);
-QStringList filesInWorkDir();
-// Every file of the working folder with its bytes, to show that a refusal wrote nothing.
-QMap<QString, QByteArray> snapshotWorkDir();
+inline void writeBytes(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(fileName));
+}
 
-// Picks an entry from a combo box's drop-down list, as a user does with the mouse.
-void pickFromList(QComboBox* combo, const QString& entry);
+// Data files: a header line, then "value×" CR LF per slot.
+inline QByteArray records(const QStringList& slotValues, int slotCount) {
+    QStringEncoder encoder("windows-1252");
+    QByteArray bytes;
+    for (int slot = 0; slot < slotCount; ++slot)
+        bytes += encoder(slotValues.value(slot)) + "\xD7\r\n";
+    return bytes;
+}
 
-QStringList entries(const QComboBox* combo);
-QStringList entries(const class QListWidget* list);
+inline void writeRecordFile(const QString& fileName, const QStringList& values, int slotCount) {
+    writeBytes(fileName, "saldori muistaa! 6.12.2026 9:00:00\r\n" + records(values, slotCount));
+}
 
-// Lets every running panel transition and blink finish, one tick at a time.
-void settle(Saldori& window);
+// The bytes after the header line; "<none>" when there is no such file.
+inline QByteArray recordsIn(const QString& fileName) {
+    const QByteArray bytes = readBytes(fileName);
+    return QFile::exists(fileName) ? bytes.mid(bytes.indexOf("\r\n") + 2) : "<none>";
+}
 
-// The menu labels that are enabled, sorted by name.
-QStringList enabledMenuLabels(const Saldori& window);
+// Every file of the working folder with its bytes.
+inline QMap<QString, QByteArray> snapshotWorkDir() {
+    QMap<QString, QByteArray> files;
+    for (const QString& file : QDir().entryList(QDir::Files | QDir::Hidden | QDir::System))
+        files[file] = readBytes(file);
+    return files;
+}
 
-QStringList slotValues(std::span<const QString> table);
-// "prefix0", "prefix1", ...
-QStringList numbered(const QString& prefix, int count);
+// The values with one slot set, grown to reach it.
+inline QStringList withAt(int slot, const QString& value, QStringList values = {}) {
+    values.resize(std::max(int(values.size()), slot + 1));
+    values[slot] = value;
+    return values;
+}
 
-// Each test function gets a fresh working folder and the window opened on it; a test that needs
-// data files first writes them and calls reopen().
+inline QStringList numbered(const QString& prefix, int count) {
+    QStringList values;
+    for (int i = 0; i < count; ++i)
+        values << prefix + QString::number(i);
+    return values;
+}
+
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// From the drop-down list, as a user does with the mouse.
+inline void pickFromList(QComboBox* combo, const QString& entry) {
+    const int index = combo->findText(entry, Qt::MatchExactly);
+    if (index < 0)
+        qFatal("no entry %s", qPrintable(entry));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item = view->model()->index(index, combo->modelColumn());
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+}
+
+// A click on an entry of the loan list: on its check box, or on its text.
+inline void clickEntry(QListWidget* list, const QString& text, bool onCheckBox = false) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty())
+        qFatal("no entry %s", qPrintable(text));
+    const QRect rect = list->visualItemRect(found.first());
+    const int box = list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list) / 2 +
+                    list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int x = onCheckBox ? rect.left() + box : rect.right() - rect.width() / 4;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(x, rect.center().y()));
+}
+
+inline void tickEntry(QListWidget* list, const QString& text) {
+    clickEntry(list, text, true);
+}
+
+// Any text, letters beyond Latin-1 included, as key presses carrying that text.
+inline void type(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+inline void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    type(edit, text);
+}
+
+inline void typeAndEnter(QWidget* box, const QString& text) {
+    type(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+template <typename View> QStringList entries(const View* view) {
+    QStringList result;
+    for (int i = 0; i < view->count(); ++i) {
+        if constexpr (std::is_same_v<View, QComboBox>)
+            result << view->itemText(i);
+        else
+            result << view->item(i)->text();
+    }
+    return result;
+}
+
+inline QStringList enabledMenuLabels(const Saldori& window) {
+    QStringList enabled;
+    for (const QLabel* label : window.findChildren<MenuLabel*>()) {
+        if (label->isEnabled())
+            enabled << label->objectName();
+    }
+    enabled.sort();
+    return enabled;
+}
+
+// Ticks the panel transition until it stops, the blink alongside; answers the ticks it took.
+inline int ticksToArrive(Saldori& window) {
+    int ticks = 0;
+    for (; ticks < 1000 && window.liikuttaja->isEnabled(); ++ticks) {
+        window.liikuttaja_Timer();
+        if (window.Vilkuta->isEnabled())
+            window.Vilkuta_Timer();
+    }
+    return ticks;
+}
+
+// Lets every running panel transition and blink finish.
+inline void settle(Saldori& window) {
+    ticksToArrive(window);
+    for (int tick = 0; tick < 100 && window.Vilkuta->isEnabled(); ++tick)
+        window.Vilkuta_Timer();
+}
+
+// Each test function gets a fresh working folder and the window opened on it, its ticks
+// delivered only by the test; a test that needs data files first writes them and calls reopen().
 class WindowTestCase : public QObject {
     Q_OBJECT
 

@@ -1,0 +1,126 @@
+#include "support/Harness.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QString kGoldenDir = QStringLiteral(SALDORI_TESTS_DIR "/ui/golden/");
+const QStringList kWholeMenu = {"Apua",    "LLaina", "LLainaaja", "Lopeta",
+                                "Muokkaa", "PLaina", "PLainaaja"};
+
+QImage diffImage(const QImage& expected, const QImage& actual) {
+    QImage diff =
+        actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < diff.height(); ++y) {
+        for (int x = 0; x < diff.width(); ++x) {
+            if (!expected.valid(x, y) || expected.pixel(x, y) != actual.pixel(x, y))
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+        }
+    }
+    return diff;
+}
+
+// Compares the window pixel for pixel with its reviewed picture; SALDORI_RECORD_GOLDEN=1 records
+// the picture anew instead. A mismatch leaves the actual and a difference image by the test.
+QString goldenMismatch(QWidget* window, const QString& name) {
+    const QImage actual = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIntValue("SALDORI_RECORD_GOLDEN") == 1)
+        return actual.save(kGoldenDir + name + ".png") ? QString() : "cannot record " + name;
+    const QImage expected =
+        QImage(kGoldenDir + name + ".png").convertToFormat(QImage::Format_RGB32);
+    if (actual == expected)
+        return {};
+    const QString out = QCoreApplication::applicationDirPath() + "/golden-mismatch/" + name;
+    QDir().mkpath(QFileInfo(out).path());
+    actual.save(out + "-actual.png");
+    diffImage(expected, actual).save(out + "-diff.png");
+    return name + " differs from its golden image; see " + out + "-actual.png and -diff.png";
+}
+
+} // namespace
+
+#define COMPARE_WITH_GOLDEN(window, name)                                                          \
+    do {                                                                                           \
+        const QString mismatch = goldenMismatch(window, name);                                     \
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));                                        \
+    } while (false)
+
+// The screens a user sees, and each panel sliding in and out in its count of ticks.
+class ScreensTest : public WindowTestCase {
+    Q_OBJECT
+
+    void openOnAinosLoans() {
+        writeRecordFile("nimet.kdx", {"Aino", "", "Pekka"}, 100);
+        writeRecordFile("Aino.kdx", {"kirja", "", "10,50 € maitoa", "\"lapio\" ja kuokka"}, 30);
+        reopen();
+        pickFromList(w->Lainaaja, "Aino");
+        clickEntry(w->Laina, "kirja");
+        tickEntry(w->Laina, "10,50 € maitoa");
+    }
+
+  private slots:
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
+
+    void startUp() {
+        COMPARE_WITH_GOLDEN(w.get(), "start-empty");
+        openOnAinosLoans();
+        COMPARE_WITH_GOLDEN(w.get(), "start-loans");
+    }
+
+    void panel_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("closer");
+        QTest::addColumn<QList<int>>("ticks"); // open, close, open again, close again
+        QTest::newRow("add-borrower") << "LLainaaja"
+                                      << "sulje1" << QList<int>{12, 10, 12, 10};
+        QTest::newRow("add-loans") << "LLaina"
+                                   << "sulje2" << QList<int>{19, 16, 20, 16};
+        QTest::newRow("edit") << "Muokkaa"
+                              << "Command3" << QList<int>{18, 15, 18, 15};
+    }
+
+    void panel() {
+        QFETCH(QString, label);
+        QFETCH(QString, closer);
+        QFETCH(QList<int>, ticks);
+        openOnAinosLoans();
+        // The second time round the panels start from nothing, which may take a tick more.
+        for (int round = 0; round < 2; ++round) {
+            click(w->findChild<QWidget*>(label));
+            QCOMPARE(ticksToArrive(*w), ticks[2 * round]);
+            settle(*w);
+            QCOMPARE(enabledMenuLabels(*w), QStringList{"Lopeta"});
+            if (round == 0)
+                COMPARE_WITH_GOLDEN(w.get(), QTest::currentDataTag());
+            click(w->findChild<QPushButton*>(closer));
+            QCOMPARE(ticksToArrive(*w), ticks[2 * round + 1]);
+            QCOMPARE(enabledMenuLabels(*w), kWholeMenu);
+            if (round == 0)
+                COMPARE_WITH_GOLDEN(w.get(), QTest::currentDataTag() + QStringLiteral("-closed"));
+        }
+        QVERIFY(dialogs.shown.isEmpty());
+    }
+
+    // Closed while it still opens, a panel shrinks to nothing and never below it.
+    void closedWhileOpening() {
+        writeRecordFile("nimet.kdx", {"Aino"}, 100);
+        reopen();
+        click(w->LLaina);
+        for (int tick = 0; tick < 9; ++tick)
+            w->liikuttaja_Timer();
+        click(w->sulje2);
+        for (int tick = 0; tick < 9; ++tick) {
+            w->liikuttaja_Timer();
+            QVERIFY(twips::height(w->Add1) >= 0 && twips::height(w->Laina) <= 2700);
+        }
+        QVERIFY(!w->liikuttaja->isEnabled() && w->Add1->isHidden());
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "tst_screens.moc"
