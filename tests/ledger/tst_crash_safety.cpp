@@ -61,8 +61,10 @@ class CrashSafetyTest : public QObject {
             const int loanRound = wholeSave<ledger::LoanTable>(u"Aino.kdx"_qs);
             QVERIFY2(round > 0 && (loanRound == round || loanRound == round + 1), "a torn file");
             RecordingDialogs dialogs;
-            const QStringList names = slotValues(saved<ledger::NameTable>(round));
-            QCOMPARE(entries(openWindow(dialogs, false)->Lainaaja), names.first(round % 100 + 1));
+            const ledger::NameTable names = saved<ledger::NameTable>(round);
+            const Saldori window(dialogs, Ticker::Clock::Manual);
+            QCOMPARE(entries(window.Lainaaja),
+                     QStringList(names.begin(), names.begin() + round % 100 + 1));
             QVERIFY(dialogs.shown.isEmpty());
         }
         qInfo("%d kills, no torn file", kills);

@@ -25,8 +25,9 @@ QImage diffImage(const QImage& expected, const QImage& actual) {
     return diff;
 }
 
-// Compares the window pixel for pixel with its reviewed picture; SALDORI_RECORD_GOLDEN=1 records
-// the picture anew instead. A mismatch leaves the actual and a difference image by the test.
+// Compares the window pixel for pixel with its reviewed picture;
+// SALDORI_RECORD_GOLDEN=1 records the picture anew instead. A mismatch leaves
+// the actual and a difference image by the test.
 QString goldenMismatch(QWidget* window, const QString& name) {
     const QImage actual = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (qEnvironmentVariableIntValue("SALDORI_RECORD_GOLDEN") == 1)
@@ -44,13 +45,25 @@ QString goldenMismatch(QWidget* window, const QString& name) {
 
 } // namespace
 
+// Lets every timer run out, the help timer last; answers its ticks.
+int settleAll(Saldori& w) {
+    settle(w);
+    int helpTicks = 0;
+    for (; w.ohjeliikuttaja->isEnabled() && helpTicks < 100; ++helpTicks)
+        w.ohjeliikuttaja_Timer();
+    for (int tick = 0; w.Ajastin->isEnabled() && tick < 100; ++tick)
+        w.Ajastin_Timer();
+    return helpTicks;
+}
+
 #define COMPARE_WITH_GOLDEN(window, name)                                                          \
     do {                                                                                           \
         const QString mismatch = goldenMismatch(window, name);                                     \
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));                                        \
     } while (false)
 
-// The screens a user sees, and each panel sliding in and out in its count of ticks.
+// The screens a user sees, and each panel sliding in and out in its count of
+// ticks.
 class ScreensTest : public WindowTestCase {
     Q_OBJECT
 
@@ -89,7 +102,8 @@ class ScreensTest : public WindowTestCase {
         QFETCH(QString, closer);
         QFETCH(QList<int>, ticks);
         openOnAinosLoans();
-        // The second time round the panels start from nothing, which may take a tick more.
+        // The second time round the panels start from nothing, which may take a
+        // tick more.
         for (int round = 0; round < 2; ++round) {
             click(w->findChild<QWidget*>(label));
             QCOMPARE(ticksToArrive(*w), ticks[2 * round]);
@@ -104,6 +118,44 @@ class ScreensTest : public WindowTestCase {
                 COMPARE_WITH_GOLDEN(w.get(), QTest::currentDataTag() + QStringLiteral("-closed"));
         }
         QVERIFY(dialogs.shown.isEmpty());
+    }
+
+    // The help screens in the help timer's ticks after the last step; "Esc" is the key. A step
+    // comes when every timer has stopped; marked "~" when the help timer has, "!" at once.
+    void help_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("ticks");
+        // clang-format off
+        QTest::newRow("help-menu") << QStringList{"Apua"} << 0;
+        QTest::newRow("help-menu-topics-closed") << QStringList{"Apua", "Ohjeet", "Command1"} << 9;
+        QTest::newRow("help-menu-about-closed") << QStringList{"Apua", "Tieto", "OK2"} << 15;
+        QTest::newRow("topics") << QStringList{"Apua", "Ohjeet"} << 10;
+        QTest::newRow("guided-help") << QStringList{"Apua", "Ohjeet", "ohjellaina"} << 15;
+        QTest::newRow("about") << QStringList{"Apua", "Tieto"} << 15;
+        QTest::newRow("about, Escape ignored") << QStringList{"Apua", "Tieto", "!Esc"} << 15;
+        QTest::newRow("about, closed before it is filled") << QStringList{"Apua", "Tieto", "~OK2", "Tieto"} << 15;
+        // clang-format on
+    }
+
+    void help() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, ticks);
+        openOnAinosLoans();
+        for (QString step : steps) {
+            const QChar mark = step.front();
+            if (mark == u'~') {
+                while (w->ohjeliikuttaja->isEnabled())
+                    w->ohjeliikuttaja_Timer();
+            } else if (mark != u'!') {
+                settleAll(*w);
+            }
+            if (step.remove(u'~').remove(u'!') == "Esc")
+                QTest::keyClick(w.get(), Qt::Key_Escape);
+            else
+                click(w->findChild<QWidget*>(step));
+        }
+        QCOMPARE(settleAll(*w), ticks);
+        COMPARE_WITH_GOLDEN(w.get(), QString(QTest::currentDataTag()).section(u',', 0, 0));
     }
 
     // Closed while it still opens, a panel shrinks to nothing and never below it.

@@ -11,8 +11,9 @@
 
 namespace {
 
-// A real HTTP server on 127.0.0.1 serving a folder outside the working folder while it lives,
-// failing as `fault` says; "refused" leaves its port with nobody listening.
+// A real HTTP server on 127.0.0.1 serving a folder outside the working folder
+// while it lives, failing as `fault` says; "refused" leaves its port with
+// nobody listening.
 class Server final : public Transfers {
   public:
     Server(const QMap<QString, QByteArray>& files, const QString& fault) {
@@ -30,7 +31,8 @@ class Server final : public Transfers {
         python_.kill();
         python_.waitForFinished();
     }
-    // The window fetches from its update directory; this server answers in its place.
+    // The window fetches from its update directory; this server answers in its
+    // place.
     Transfer fetch(const QUrl& url) override {
         return network_.fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base_)));
     }
@@ -42,8 +44,9 @@ class Server final : public Transfers {
     NetworkTransfers network_{nullptr, std::chrono::milliseconds(1000)};
 };
 
-// What the server holds and does, the user's answer to the offer, then every message shown, the
-// files of the working folder, whether "Saldori.bin" holds the new release, the status line.
+// What the server holds and does, the user's answer to the offer, then every
+// message shown, the files of the working folder, whether "Saldori.bin" holds
+// the new release, the status line.
 struct Row {
     QByteArray version;
     QString fault;
@@ -62,8 +65,9 @@ const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\
 
 Q_DECLARE_METATYPE(Row)
 
-// Checked and downloaded from a real server: whatever it sends, nothing hangs, the user's files
-// stay as they were and nothing is written outside the working folder.
+// Checked and downloaded from a real server: whatever it sends, nothing hangs,
+// the user's files stay as they were and nothing is written outside the working
+// folder.
 class UpdateTest : public WindowTestCase {
     Q_OBJECT
 
@@ -76,8 +80,11 @@ class UpdateTest : public WindowTestCase {
                       loading = "Lataan päivitystä.. Odota hetki.",
                       waiting = "Odotetaan käyttäjän hyväksyntää...";
         const Message offer = msg::kUpdateAvailable, lost = msg::transferError({}),
-                      notice = msg::plain("Uusi versio, ok!"), done = msg::kUpdateDownloaded;
-        const QByteArray all = "Saldori.bin*\nUpDater.kdx *\r\n\r\n", star = "Uusi versio, ok!*";
+                      notice = msg::plain("Uusi versio, lue ä"), done = msg::kUpdateDownloaded;
+        // Any line ends, blank lines, blanks around a name; the notice in the old
+        // code page.
+        const QByteArray all = " Saldori.bin *\r\n\r\n \rUpDater.kdx*\n",
+                         star = " Uusi versio, lue \xE4* x\r\n";
         const QStringList untouched{"Aino.kdx", "Saldori.bin", "nimet.kdx"},
             kept = untouched + QStringList{"tiedostot.kdx", "update.kdx"},
             started{"Aino.kdx", "Saldori.bin", "UpDater.kdx", "käynnistetty", "nimet.kdx"};
@@ -95,9 +102,12 @@ class UpdateTest : public WindowTestCase {
         QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
         QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true, waiting};
         QTest::newRow("cut short") << Row{"111", "short", ok, all, star, {offer, notice, lost, msg::kDownloadFailed}, kept, false, loading};
-        for (const char* entry : {"no star", "../pako*", "/tmp/pako*", "a/../../pako*", "nimet.kdx*", "Aino.kdx*"}) {
-            const QByteArray list = QByteArray("Saldori.bin*\r\n") + entry + "\r\nUpDater.kdx*";
-            QTest::newRow(entry) << Row{"111", "", ok, list, star, {offer, notice, msg::kDownloadFailed}, kept, true, loading};
+        // Unsafe names, the user's files in any letter case among them.
+        for (const QByteArray& entry : {QByteArray("no star"), QByteArray("../pako*"), QByteArray("/tmp/pako*"),
+                                        QByteArray("a/../../pako*"), QByteArray("a\\pako*"), QByteArray("a..b*"), QByteArray("Nimet.KDX*"),
+                                        QByteArray("aino.kdx*"), QByteArray("nimet.kdx\0*", 11), QByteArray("*")}) {
+            const QByteArray list = "Saldori.bin*\r\n" + entry + "\r\nUpDater.kdx*";
+            QTest::newRow(entry.constData()) << Row{"111", "", ok, list, star, {offer, notice, msg::kDownloadFailed}, kept, true, loading};
         }
         // clang-format on
     }
@@ -133,8 +143,9 @@ class UpdateTest : public WindowTestCase {
         QCOMPARE(readBytes("nimet.kdx") + readBytes("Aino.kdx"), kRegister + kLoans);
         QVERIFY(!QFile::exists("../pako") && !QFile::exists("/tmp/pako"));
         QCOMPARE(w->vilkkulaskuri, 3);
-        // The window closes after an own newer version and a hand-over to the updater; the
-        // panel stays open only then and after a failed download, for the user to quit.
+        // The window closes after an own newer version and a hand-over to the
+        // updater; the panel stays open only then and after a failed download, for
+        // the user to quit.
         const bool closes = started || row.messages.endsWith(msg::kOwnNewer);
         QCOMPARE(w->isVisible(), !closes);
         QCOMPARE(Saldori::shown(w->WebUpdate),
