@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "support/Harness.h"
 #include "ui/Twips.h"
 
