@@ -3,44 +3,53 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
-const QString kGoldenDir = QStringLiteral(SALDORI_TESTS_DIR "/ui/golden/");
 const QStringList kWholeMenu = {"Apua",    "LLaina", "LLainaaja", "Lopeta",
                                 "Muokkaa", "PLaina", "PLainaaja"};
 
-QImage diffImage(const QImage& expected, const QImage& actual) {
-    QImage diff =
-        actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < diff.height(); ++y) {
-        for (int x = 0; x < diff.width(); ++x) {
-            if (!expected.valid(x, y) || expected.pixel(x, y) != actual.pixel(x, y))
-                diff.setPixel(x, y, qRgb(255, 0, 0));
-        }
-    }
-    return diff;
-}
+// Fingerprints of the reviewed pictures of each screen (SHA-1 of its pixels, first 16 digits).
+const QHash<QString, QByteArray> kReviewedLooks = {
+    // clang-format off
+    {"about", "30df30095bce823f"},
+    {"add-borrower", "2a102f0195f63c35"},
+    {"add-borrower-closed", "f2a63e1571f86992"},
+    {"add-loans", "62161397862fc7a7"},
+    {"add-loans-closed", "f2a63e1571f86992"},
+    {"edit", "0f445b6c8f5b0c17"},
+    {"edit-closed", "7b0d7723957fe215"},
+    {"guided-help", "58797614801750eb"},
+    {"help-menu", "28afebdd301f69b8"},
+    {"help-menu-about-closed", "050c5faa14d41a51"},
+    {"help-menu-topics-closed", "b7be4f42462dbcfb"},
+    {"start-empty", "c73db7a18b493f1e"},
+    {"start-loans", "725b511ecb47edb1"},
+    {"topics", "4196343f35911759"},
+    // clang-format on
+};
 
-// Compares the window pixel for pixel with its reviewed picture;
-// SALDORI_RECORD_GOLDEN=1 records the picture anew instead. A mismatch leaves
-// the actual and a difference image by the test.
+// Compares the window pixel for pixel with its reviewed look. A mismatch, or
+// SALDORI_RECORD_GOLDEN=1, leaves the actual picture and its fingerprint by the test for review.
 QString goldenMismatch(QWidget* window, const QString& name) {
     const QImage actual = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (qEnvironmentVariableIntValue("SALDORI_RECORD_GOLDEN") == 1)
-        return actual.save(kGoldenDir + name + ".png") ? QString() : "cannot record " + name;
-    const QImage expected =
-        QImage(kGoldenDir + name + ".png").convertToFormat(QImage::Format_RGB32);
-    if (actual == expected)
+    const QByteArray look =
+        QCryptographicHash::hash(QByteArrayView(actual.constBits(), actual.sizeInBytes()),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    const bool recording = qEnvironmentVariableIntValue("SALDORI_RECORD_GOLDEN") == 1;
+    if (look == kReviewedLooks.value(name) && !recording)
         return {};
     const QString out = QCoreApplication::applicationDirPath() + "/golden-mismatch/" + name;
     QDir().mkpath(QFileInfo(out).path());
-    actual.save(out + "-actual.png");
-    diffImage(expected, actual).save(out + "-diff.png");
-    return name + " differs from its golden image; see " + out + "-actual.png and -diff.png";
+    actual.save(out + ".png");
+    qInfo("{\"%s\", \"%s\"},", qPrintable(name), look.constData());
+    return recording ? QString() : name + " differs from its reviewed look; see " + out + ".png";
 }
 
 } // namespace
