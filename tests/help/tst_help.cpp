@@ -22,17 +22,6 @@ struct Walk {
 };
 Q_DECLARE_METATYPE(Walk)
 
-// Lets every timer run out, the help timer last; answers its ticks.
-int settleAll(Saldori& w) {
-    settle(w);
-    int helpTicks = 0;
-    for (; w.ohjeliikuttaja->isEnabled() && helpTicks < 100; ++helpTicks)
-        w.ohjeliikuttaja_Timer();
-    for (int tick = 0; w.Ajastin->isEnabled() && tick < 100; ++tick)
-        w.Ajastin_Timer();
-    return helpTicks;
-}
-
 // The screens of help are compared with their pictures in tst_screens; here the
 // paths through it.
 class HelpTest : public WindowTestCase {

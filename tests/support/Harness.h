@@ -201,6 +201,17 @@ inline void settle(Saldori& window) {
         window.Vilkuta_Timer();
 }
 
+// Lets every timer run out, the help timer last; answers the help timer's ticks.
+inline int settleAll(Saldori& window) {
+    settle(window);
+    int helpTicks = 0;
+    for (; window.ohjeliikuttaja->isEnabled() && helpTicks < 100; ++helpTicks)
+        window.ohjeliikuttaja_Timer();
+    for (int tick = 0; window.Ajastin->isEnabled() && tick < 100; ++tick)
+        window.Ajastin_Timer();
+    return helpTicks;
+}
+
 // Each test function gets a fresh working folder and the window opened on it, its ticks
 // delivered only by the test; a test that needs data files first writes them and calls reopen().
 class WindowTestCase : public QObject {

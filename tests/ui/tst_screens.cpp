@@ -54,17 +54,6 @@ QString goldenMismatch(QWidget* window, const QString& name) {
 
 } // namespace
 
-// Lets every timer run out, the help timer last; answers its ticks.
-int settleAll(Saldori& w) {
-    settle(w);
-    int helpTicks = 0;
-    for (; w.ohjeliikuttaja->isEnabled() && helpTicks < 100; ++helpTicks)
-        w.ohjeliikuttaja_Timer();
-    for (int tick = 0; w.Ajastin->isEnabled() && tick < 100; ++tick)
-        w.Ajastin_Timer();
-    return helpTicks;
-}
-
 #define COMPARE_WITH_GOLDEN(window, name)                                                          \
     do {                                                                                           \
         const QString mismatch = goldenMismatch(window, name);                                     \
