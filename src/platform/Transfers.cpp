@@ -1,37 +1,27 @@
 #include "platform/Transfers.h"
 
-#include <QEventLoop>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <memory>
+#include <QCoreApplication>
+#include <QLibrary>
 
-NetworkTransfers::NetworkTransfers(QObject* parent, std::chrono::milliseconds timeLimit)
-    : QObject(parent), timeLimit_(timeLimit) {}
+QString ModuleTransfers::besideProgram() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" SALDORI_NETWORK_MODULE);
+}
 
-Transfer NetworkTransfers::fetch(const QUrl& url) {
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(int(timeLimit_.count()));
-    const std::unique_ptr<QNetworkReply> reply(manager_.get(request));
-    if (!reply->isFinished()) {
-        QEventLoop wait;
-        connect(reply.get(), &QNetworkReply::finished, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
+ModuleTransfers::ModuleTransfers(QObject* parent, QString modulePath,
+                                 std::chrono::milliseconds timeLimit)
+    : QObject(parent), modulePath_(std::move(modulePath)), timeLimit_(timeLimit) {}
+
+ModuleTransfers::~ModuleTransfers() = default;
+
+Transfer ModuleTransfers::fetch(const QUrl& url) {
+    if (!network_) {
+        // Never unloaded: the transfers it makes live as long as the window.
+        QLibrary module(modulePath_);
+        using Make = Transfers* (*)(long long);
+        const auto make = reinterpret_cast<Make>(module.resolve("saldoriNetworkTransfers"));
+        if (!make)
+            return {{}, QStringLiteral("verkko-osaa ei voi ladata: %1").arg(module.errorString())};
+        network_.reset(make(timeLimit_.count()));
     }
-    // The loop also ends when the program quits; a transfer cut off there has failed.
-    if (!reply->isFinished())
-        reply->abort();
-
-    if (reply->error() != QNetworkReply::NoError)
-        return {{}, reply->errorString()};
-    // Error pages come with a status like any other; only a success delivers the file.
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && status.toInt() / 100 != 2) {
-        return {{},
-                QStringLiteral("palvelin vastasi HTTP %1 %2")
-                    .arg(status.toInt())
-                    .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())};
-    }
-    return {reply->readAll(), {}};
+    return network_->fetch(url);
 }

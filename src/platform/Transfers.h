@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <chrono>
+#include <memory>
 
 // One address fetched whole: its body, or the error text the transfer reported.
 struct Transfer {
@@ -21,18 +22,21 @@ class Transfers {
     virtual Transfer fetch(const QUrl& url) = 0;
 };
 
-// Waits for each transfer in a local event loop, so the order of steps stays that of a blocking
-// call: the window keeps painting, but clicks and keys wait until the transfer is over. A
-// transfer that moves no bytes for the time limit is given up, so none waits forever.
-class NetworkTransfers final : public QObject, public Transfers {
+// Loads the network code beside the program at the first transfer: Qt's network library and
+// the libraries it pulls in would cost every start more time and memory than the whole window,
+// and most starts never check for an update.
+class ModuleTransfers final : public QObject, public Transfers {
   public:
     static constexpr std::chrono::milliseconds kTimeLimit{30'000};
+    static QString besideProgram();
 
-    explicit NetworkTransfers(QObject* parent = nullptr,
-                              std::chrono::milliseconds timeLimit = kTimeLimit);
+    explicit ModuleTransfers(QObject* parent = nullptr, QString modulePath = besideProgram(),
+                             std::chrono::milliseconds timeLimit = kTimeLimit);
+    ~ModuleTransfers() override;
     Transfer fetch(const QUrl& url) override;
 
   private:
-    QNetworkAccessManager manager_;
+    QString modulePath_;
     std::chrono::milliseconds timeLimit_;
+    std::unique_ptr<Transfers> network_;
 };

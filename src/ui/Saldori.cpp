@@ -69,7 +69,6 @@ QIcon picture(QStringView once, QStringView twice) {
 
 Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
-    backdrop_ = picture(u"backdrop.png", u"backdrop@2x.png");
     setObjectName(QStringLiteral("Saldori"));
     setWindowTitle(kAppTitle);
     setWindowIcon(picture(u"icon.png", u"saldori-64.png"));
@@ -163,7 +162,7 @@ void Saldori::buildControls() {
     URL = make<QLineEdit>(WebUpdate, "URL");
     versio = make<QLabel>(WebUpdate, "versio");
     versiouusi = make<QLabel>(WebUpdate, "versiouusi");
-    AutoUpdate = make<NetworkTransfers>(WebUpdate, "AutoUpdate");
+    AutoUpdate = make<ModuleTransfers>(WebUpdate, "AutoUpdate");
 
     Tietoa = make<QGroupBox>(this, "Tietoa");
     Ikoni = make<QLabel>(Tietoa, "Ikoni");
@@ -335,9 +334,13 @@ Answer Saldori::ask(const Message& message) {
     return dialogs_.show(message);
 }
 
+// Drawn from the built-in pixels in place: no copy is made, and the picture for the other
+// density is never touched.
 void Saldori::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, backdrop_.pixmap(kBackdropSize, devicePixelRatioF()));
+    const bool dense = devicePixelRatioF() > 1;
+    painter.drawImage(QRect(QPoint(0, 0), kBackdropSize),
+                      baked::image(dense ? u"backdrop@2x.png" : u"backdrop.png"));
 }
 
 // Only the bare surface moves the window; a press on a control belongs to the control.

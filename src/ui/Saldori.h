@@ -5,7 +5,6 @@
 #include "platform/Dialogs.h"
 #include "ui/Ticker.h"
 
-#include <QIcon>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -239,7 +238,6 @@ class Saldori : public QWidget {
 
     Dialogs& dialogs_;
     AddressOpener* addressOpener_ = &desktopAddressOpener();
-    QIcon backdrop_;
     QPoint dragOffset_;
 };
 

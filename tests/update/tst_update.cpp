@@ -16,7 +16,9 @@ namespace {
 // nobody listening.
 class Server final : public Transfers {
   public:
-    Server(const QMap<QString, QByteArray>& files, const QString& fault) {
+    Server(const QMap<QString, QByteArray>& files, const QString& fault)
+        : network_(nullptr, fault == "no module" ? "puuttuu.so" : SALDORI_NETWORK_MODULE_FILE,
+                   std::chrono::milliseconds(1000)) {
         for (auto file = files.begin(); file != files.end(); ++file)
             writeBytes(folder_.filePath(file.key()), file.value());
         python_.start("python3", {QFINDTESTDATA("serve.py"), folder_.path(), fault});
@@ -41,7 +43,7 @@ class Server final : public Transfers {
     QTemporaryDir folder_;
     QProcess python_;
     QString base_;
-    NetworkTransfers network_{nullptr, std::chrono::milliseconds(1000)};
+    ModuleTransfers network_;
 };
 
 // What the server holds and does, the user's answer to the offer, then every
@@ -96,7 +98,7 @@ class UpdateTest : public WindowTestCase {
         QTest::newRow("older") << Row{"105", "", ok, all, star, {msg::kOwnNewer}, untouched, false, checking};
         for (const char* version : {"1", "11", "abc", "<html>Virhe</html>"})
             QTest::newRow(version) << Row{version, "", ok, all, star, {msg::kCheckFailed}, untouched, false, checking};
-        for (const char* fault : {"404", "stall", "refused"})
+        for (const char* fault : {"404", "stall", "refused", "no module"})
             QTest::newRow(fault) << Row{"111", fault, ok, all, star, {lost, msg::kCheckFailed}, untouched, false, checking};
         QTest::newRow("complete") << Row{"111", "", ok, all, star, {offer, notice, done}, started, true, waiting};
         QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
