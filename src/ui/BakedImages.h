@@ -11,13 +11,14 @@ struct Picture {
     const char16_t* fileName;
     int width;
     int height;
-    const quint32* pixels; // premultiplied ARGB, row after row
+    const unsigned char* packed; // qCompress()ed premultiplied ARGB, row after row
+    int packedSize;
 };
 
 extern const std::span<const Picture> pictures;
 
-// The picture of that file name ("backdrop.png"), or a null image when none was built in. The
-// image uses the built-in pixels in place.
+// The picture of that file name ("backdrop.png"), unpacked, or a null image when none was built
+// in.
 QImage image(QStringView fileName);
 
 } // namespace baked

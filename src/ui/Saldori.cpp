@@ -334,13 +334,14 @@ Answer Saldori::ask(const Message& message) {
     return dialogs_.show(message);
 }
 
-// Drawn from the built-in pixels in place: no copy is made, and the picture for the other
-// density is never touched.
+// Each density's picture is unpacked when a screen of that density first needs it.
 void Saldori::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool dense = devicePixelRatioF() > 1;
-    painter.drawImage(QRect(QPoint(0, 0), kBackdropSize),
-                      baked::image(dense ? u"backdrop@2x.png" : u"backdrop.png"));
+    QImage& backdrop = backdrop_[dense];
+    if (backdrop.isNull())
+        backdrop = baked::image(dense ? u"backdrop@2x.png" : u"backdrop.png");
+    painter.drawImage(QRect(QPoint(0, 0), kBackdropSize), backdrop);
 }
 
 // Only the bare surface moves the window; a press on a control belongs to the control.

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Ticker.h"
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -239,6 +240,7 @@ class Saldori : public QWidget {
     Dialogs& dialogs_;
     AddressOpener* addressOpener_ = &desktopAddressOpener();
     QPoint dragOffset_;
+    QImage backdrop_[2]; // for ordinary and for dense screens
 };
 
 // Filling a combo box keeps its text, as the program expects of its lists.
