@@ -37,6 +37,9 @@ template <typename Table> int wholeSave(const QString& fileName) {
     return file == ledger::recordBytes(QString::number(round), saved<Table>(round)) ? round : 0;
 }
 
+// A file's bytes (none: no file), the slots read from it, whether a save may replace it.
+using ReaderRow = std::tuple<QByteArray, QStringList, bool>;
+
 } // namespace
 
 // The register and loan files: their Windows-1252 against the toolkit's, what is written byte for
@@ -96,33 +99,29 @@ class RecordFileTest : public QObject {
     // and whether a save may replace the file: never one that could not be read, nor one with lines
     // but no record, which the program shows as empty.
     void reader_data() {
-        QTest::addColumn<QByteArray>("bytes"); // none: no file
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<bool>("replaceable");
+        QTest::addColumn<ReaderRow>("row");
         const QStringList n40 = numbered("n", 40), none;
         // clang-format off
-        QTest::newRow("40 records, 30 kept")        << kHeader + records(n40, 40) << n40.first(30) << true;
-        QTest::newRow("blank line between records") << kHeader + "Aino\xD7\r\n\r\nPekka\xD7\r\n" << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("blanks, text after marker")  << kHeader + "  Aino  \xD7 ja muuta\xD7\r\n" << QStringList{"Aino"} << true;
-        QTest::newRow("free slots keep their place") << kHeader + "\xD7\r\n\xD7\r\nPekka\xD7\r\n" << QStringList{"", "", "Pekka"} << true;
-        QTest::newRow("no header: all lines count") << QByteArray("Aino\xD7\r\nPekka\xD7\r\n") << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("cut short, LF line ends")    << kHeader + "Aino\xD7\nPekka\xD7\nPek" << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("lone CR line ends")          << QByteArray("h\rAino\xD7\rPekka\xD7\r") << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("a line of 40 MB, a record")  << QByteArray(40 << 20, 'x') + "\r\nAino\xD7\r\n" << QStringList{"Aino"} << true;
-        QTest::newRow("missing file")               << QByteArray() << none << true;
-        QTest::newRow("header, blank line")         << QByteArray("h\r\n \r\n") << none << true;
-        QTest::newRow("UTF-8 from elsewhere")       << QByteArray("h\r\nAino\xC3\x97\r\n") << none << false;
+        QTest::newRow("40 records, 30 kept")        << ReaderRow{kHeader + records(n40, 40), n40.first(30), true};
+        QTest::newRow("blank line between records") << ReaderRow{kHeader + "Aino\xD7\r\n\r\nPekka\xD7\r\n", QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("blanks, text after marker")  << ReaderRow{kHeader + "  Aino  \xD7 ja muuta\xD7\r\n", QStringList{"Aino"}, true};
+        QTest::newRow("free slots keep their place") << ReaderRow{kHeader + "\xD7\r\n\xD7\r\nPekka\xD7\r\n", QStringList{"", "", "Pekka"}, true};
+        QTest::newRow("no header: all lines count") << ReaderRow{QByteArray("Aino\xD7\r\nPekka\xD7\r\n"), QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("cut short, LF line ends")    << ReaderRow{kHeader + "Aino\xD7\nPekka\xD7\nPek", QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("lone CR line ends")          << ReaderRow{QByteArray("h\rAino\xD7\rPekka\xD7\r"), QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("a line of 40 MB, a record")  << ReaderRow{QByteArray(40 << 20, 'x') + "\r\nAino\xD7\r\n", QStringList{"Aino"}, true};
+        QTest::newRow("missing file")               << ReaderRow{QByteArray(), none, true};
+        QTest::newRow("header, blank line")         << ReaderRow{QByteArray("h\r\n \r\n"), none, true};
+        QTest::newRow("UTF-8 from elsewhere")       << ReaderRow{QByteArray("h\r\nAino\xC3\x97\r\n"), none, false};
         // A pipe or a folder by a data file's name must neither block the program nor count.
-        QTest::newRow("pipe")                       << QByteArray("<pipe>") << none << false;
-        QTest::newRow("folder")                     << QByteArray("<folder>") << none << false;
-        QTest::newRow("no read permission")         << QByteArray("<unreadable>") << none << false;
+        QTest::newRow("pipe")                       << ReaderRow{QByteArray("<pipe>"), none, false};
+        QTest::newRow("folder")                     << ReaderRow{QByteArray("<folder>"), none, false};
+        QTest::newRow("no read permission")         << ReaderRow{QByteArray("<unreadable>"), none, false};
         // clang-format on
     }
 
     void reader() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
-        QFETCH(bool, replaceable);
+        auto [bytes, expected, replaceable] = fetch<ReaderRow>();
         if (bytes == "<pipe>")
             QVERIFY(mkfifo("f.kdx", 0600) == 0);
         else if (bytes == "<folder>")

@@ -146,23 +146,19 @@ inline void retype(QLineEdit* edit, const QString& text) {
     type(edit, text);
 }
 
+// The entries of a list or a drop-down list, in order.
 template <typename View> QStringList entries(const View* view) {
     QStringList result;
-    for (int i = 0; i < view->count(); ++i) {
-        if constexpr (std::is_same_v<View, QComboBox>)
-            result << view->itemText(i);
-        else
-            result << view->item(i)->text();
-    }
+    for (int row = 0; row < view->count(); ++row)
+        result << view->model()->index(row, 0).data().toString();
     return result;
 }
 
 inline QStringList enabledMenuLabels(const Saldori& window) {
     QStringList enabled;
-    for (const QLabel* label : window.findChildren<MenuLabel*>()) {
+    for (const QLabel* label : window.findChildren<MenuLabel*>())
         if (label->isEnabled())
             enabled << label->objectName();
-    }
     enabled.sort();
     return enabled;
 }

@@ -35,6 +35,10 @@ void compareWithGolden(QWidget* window, const QString& name) {
     QVERIFY2(recording, qPrintable(name + " differs from its reviewed look; see " + out + ".png"));
 }
 
+// The label that opens a panel, the button that closes it, the ticks to open, close, open again and
+// close again.
+using PanelRow = std::tuple<QString, QString, QList<int>>;
+
 } // namespace
 
 // The screens a user sees, and each panel sliding in and out in its count of ticks.
@@ -70,20 +74,16 @@ class ScreensTest : public WindowTestCase {
     }
 
     void panel_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("closer");
-        QTest::addColumn<QList<int>>("ticks"); // open, close, open again, close again
+        QTest::addColumn<PanelRow>("row");
         // clang-format off
-        QTest::newRow("add-borrower") << "LLainaaja" << "sulje1" << QList<int>{12, 10, 12, 10};
-        QTest::newRow("add-loans") << "LLaina" << "sulje2" << QList<int>{19, 16, 20, 16};
-        QTest::newRow("edit") << "Muokkaa" << "Command3" << QList<int>{18, 15, 18, 15};
+        QTest::newRow("add-borrower") << PanelRow{"LLainaaja", "sulje1", {12, 10, 12, 10}};
+        QTest::newRow("add-loans")    << PanelRow{"LLaina", "sulje2", {19, 16, 20, 16}};
+        QTest::newRow("edit")         << PanelRow{"Muokkaa", "Command3", {18, 15, 18, 15}};
         // clang-format on
     }
 
     void panel() {
-        QFETCH(QString, label);
-        QFETCH(QString, closer);
-        QFETCH(QList<int>, ticks);
+        const auto& [label, closer, ticks] = fetch<PanelRow>();
         openOnAinosLoans();
         // The second time round the panels start from nothing, which may take a tick more.
         for (int round = 0; round < 2; ++round) {
