@@ -13,9 +13,6 @@
 #include <memory>
 #include <sys/resource.h>
 
-Q_DECLARE_METATYPE(Message)
-Q_DECLARE_METATYPE(Answer)
-
 // Lets a failed comparison of messages print both.
 inline char* toString(const Message& m) {
     return QTest::toString(std::tuple(m.text, int(m.icon), int(m.buttons), m.caption));
