@@ -10,7 +10,6 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <csignal>
-#include <memory>
 #include <sys/resource.h>
 
 // Lets a failed comparison of messages print both.
