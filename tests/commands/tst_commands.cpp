@@ -101,7 +101,7 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("nimet.kdx"), records(withAt(slot, stored, names), 100));
         QCOMPARE(recordsIn(stored + ".kdx"), records({}, 30));
         // The add-borrower panel hands over to the add-loans panel, on the new borrower.
-        QCOMPARE(ticksToArrive(*w), 16);
+        QCOMPARE(settle(*w), 16);
         QVERIFY(w->Add->isHidden() && !w->Add1->isHidden());
         QCOMPARE(w->Lainaaja1->currentText(), stored);
         QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
@@ -346,7 +346,7 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(entries(w->Laina), stored);
         QCOMPARE(w->Mtlaina->text(), edit.trimmed());
         click(w->Command3);
-        QCOMPARE(ticksToArrive(*w), 15);
+        QCOMPARE(settle(*w), 15);
         QVERIFY(w->Muokkaus->isHidden());
     }
 

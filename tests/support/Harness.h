@@ -159,22 +159,18 @@ inline QStringList enabledMenuLabels(const Saldori& window) {
     return enabled;
 }
 
-// Ticks the panel transition until it stops, the blink alongside; answers the ticks it took.
-inline int ticksToArrive(Saldori& window) {
+// Lets the panel transition run out, the blink alongside and then to its end; answers the
+// transition's ticks.
+inline int settle(Saldori& window) {
     int ticks = 0;
     for (; ticks < 1000 && window.liikuttaja->isEnabled(); ++ticks) {
         window.liikuttaja_Timer();
         if (window.Vilkuta->isEnabled())
             window.Vilkuta_Timer();
     }
-    return ticks;
-}
-
-// Lets every running panel transition and blink finish.
-inline void settle(Saldori& window) {
-    ticksToArrive(window);
     for (int tick = 0; tick < 100 && window.Vilkuta->isEnabled(); ++tick)
         window.Vilkuta_Timer();
+    return ticks;
 }
 
 // Lets every timer run out, the help timer last; answers the help timer's ticks.
