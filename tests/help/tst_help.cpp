@@ -1,34 +1,19 @@
-#include "platform/Addresses.h"
 #include "support/Harness.h"
-#include "ui/Hints.h"
-#include "ui/Messages.h"
 #include "ui/Twips.h"
-
-#include <QGroupBox>
-#include <QPushButton>
-#include <QUrl>
 
 struct RecordingOpener final : AddressOpener {
     void open(const QUrl& address) override { opened << address.toString(); }
     QStringList opened;
 };
 
-// Steps: an action, the hint it brings. After "<<", `file` holds `records`; the
-// list, `borrowers`.
-struct Walk {
-    QList<std::pair<QString, QString>> steps;
-    QString file;
-    QStringList records, borrowers;
-};
-Q_DECLARE_METATYPE(Walk)
+// Steps (an action, the hint it brings); after them, a file, the records it holds, the borrowers.
+using Walk = std::tuple<QList<std::pair<QString, QString>>, QString, QStringList, QStringList>;
 
-// The screens of help are compared with their pictures in tst_screens; here the
-// paths through it.
+// The screens of help are compared with their pictures in tst_screens; here the paths through it.
 class HelpTest : public WindowTestCase {
     Q_OBJECT
 
-    // Settles, then clicks a name or picks or ticks "box>entry"; other text is
-    // keys, typed at once.
+    // Settles, then clicks a name or picks or ticks "box>entry"; other text is keys, typed at once.
     void act(const QStringList& actions) {
         for (const QString& action : actions) {
             auto* control = w->findChild<QWidget*>(action.section(u'>', 0, 0));
@@ -45,15 +30,14 @@ class HelpTest : public WindowTestCase {
         }
     }
 
-    // The help timer's ticks until the hint line stops, where it and its button
-    // end.
+    // The help timer's ticks until the hint line stops, where it and its button end.
     QList<int> slide() {
         return {settleAll(*w), twips::left(w->ohjeteksti), twips::left(w->takaisin2)};
     }
 
   private slots:
     void walkthrough_data() {
-        QTest::addColumn<Walk>("walk");
+        QTest::addColumn<Walk>("row");
         // clang-format off
         QTest::newRow("add borrower") << Walk{{{"ohjellainaaja", hint::kClickAddBorrower}, {"LLainaaja", hint::kTypeName}, {"Maija", hint::kClickAdd}, {"OK", hint::kChooseBorrowerTypeLoan}}, "nimet.kdx", {"Aino", "Pekka", "Maija"}, {"Aino", "Pekka", "Maija"}};
         QTest::newRow("add borrower, left early") << Walk{{{"ohjellainaaja", hint::kClickAddBorrower}, {"LLainaaja", hint::kTypeName}}, "nimet.kdx", {"Aino", "Pekka"}, {"Aino", "Pekka"}};
@@ -65,15 +49,15 @@ class HelpTest : public WindowTestCase {
     }
 
     void walkthrough() {
-        QFETCH(Walk, walk);
+        const auto& [steps, file, stored, borrowers] = fetch<Walk>();
         writeRecordFile("nimet.kdx", {"Aino", "Pekka"}, 100);
         writeRecordFile("Aino.kdx", {"kirja", "levy"}, 30);
         writeRecordFile("Pekka.kdx", {}, 30);
         reopen();
-        act({"Apua", "Ohjeet", walk.steps[0].first});
-        QCOMPARE(w->ohjeteksti->text(), walk.steps[0].second);
+        act({"Apua", "Ohjeet", steps[0].first});
+        QCOMPARE(w->ohjeteksti->text(), steps[0].second);
         QCOMPARE(slide() << enabledMenuLabels(*w).size(), (QList<int>{15, 80, 200, 2}));
-        for (const auto& [action, hint] : walk.steps.mid(1)) {
+        for (const auto& [action, hint] : steps.mid(1)) {
             act({action});
             QVERIFY2(w->ohjeteksti->text() == hint, qPrintable(action));
         }
@@ -85,13 +69,11 @@ class HelpTest : public WindowTestCase {
         for (const QLabel* label : w->findChildren<MenuLabel*>())
             QVERIFY(label->isEnabled() && !label->font().underline());
         QVERIFY(w->Lainaaja->isEnabled() && w->Laina->isEnabled() && dialogs.shown.isEmpty());
-        QCOMPARE(entries(w->Lainaaja), walk.borrowers);
-        const int slotCount = walk.file == "nimet.kdx" ? 100 : 30;
-        QCOMPARE(recordsIn(walk.file), records(walk.records, slotCount));
+        QCOMPARE(entries(w->Lainaaja), borrowers);
+        QCOMPARE(recordsIn(file), records(stored, file == "nimet.kdx" ? 100 : 30));
     }
 
-    // With nobody in the register, three topics only say so; leaving help reads
-    // the register anew.
+    // With nobody in the register, three topics only say so; leaving help reads the register anew.
     void topicsNeedABorrower() {
         act({"Apua", "Ohjeet", "ohjellaina", "ohjeplainaaja", "ohjeplaina"});
         QCOMPARE(dialogs.shown, QList<Message>(3, msg::kAddBorrowerFirst));

@@ -1,19 +1,50 @@
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
 #include "ledger/SaveLeftovers.h"
-#include "ledger/Tables.h"
+#include "ledger/StorableText.h"
+#include "ledger/Windows1252.h"
 #include "support/Harness.h"
 
+#include <cstdio>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
-const QByteArray kHeader = "saldori muistaa! 6.12.2026 9:00:00\r\n";
+// Each save fills a different number of slots, so that a cut-off file cannot pass as whole.
+template <typename Table> Table saved(int round) {
+    Table table;
+    for (int slot = 0; slot <= round % int(table.size()); ++slot)
+        table[slot] = QStringLiteral("Lainaaja %1 tallennuksesta %2").arg(slot).arg(round);
+    return table;
+}
+
+// The child: saves the loan file, then the register, as the add command does, until killed.
+[[noreturn]] void saveUntilKilled() {
+    for (int round = 1;; ++round) {
+        const QString header = QString::number(round);
+        ledger::writeRecords(u"Aino.kdx"_qs, header, saved<ledger::LoanTable>(round));
+        ledger::writeRecords(u"nimet.kdx"_qs, header, saved<ledger::NameTable>(round));
+        if (round == 1)
+            std::fputs("saving\n", stdout), std::fflush(stdout);
+    }
+}
+
+// Which save the file holds, whole to the last CR LF, or 0. Its header is the save's number.
+template <typename Table> int wholeSave(const QString& fileName) {
+    const QByteArray file = readBytes(fileName);
+    const int round = file.left(file.indexOf('\r')).toInt();
+    return file == ledger::recordBytes(QString::number(round), saved<Table>(round)) ? round : 0;
+}
+
+// A file's bytes (none: no file), the slots read from it, whether a save may replace it.
+using ReaderRow = std::tuple<QByteArray, QStringList, bool>;
 
 } // namespace
 
-// The register and loan files: what is written byte for byte, what a file the program did not
-// write yields, and which borrower names may become a file.
+// The register and loan files: their Windows-1252 against the toolkit's, what is written byte for
+// byte, what a file the program did not write yields, which borrower names may become a file, and
+// that a save killed midway leaves every file whole.
 class RecordFileTest : public QObject {
     Q_OBJECT
 
@@ -23,11 +54,37 @@ class RecordFileTest : public QObject {
     void init() { dir_ = std::make_unique<TempWorkDir>(); }
     void cleanup() { dir_.reset(); }
 
+    void windows1252AsTheToolkitConvertsIt() {
+        QByteArray everyByte;
+        for (int byte = 0; byte < 256; ++byte)
+            everyByte += char(byte);
+        QStringDecoder toolkit("windows-1252");
+        QCOMPARE(ledger::fromWindows1252(everyByte), QString(toolkit(everyByte)));
+        QStringList differences;
+        for (int code = 0; code <= 0xFFFF; ++code) {
+            const QString text = u'a' + QChar(code) + u'b';
+            QStringEncoder toolkit("windows-1252");
+            const QByteArray expected = toolkit(text);
+            const std::optional<QByteArray> ours = ledger::toWindows1252(text);
+            if (ours.has_value() == toolkit.hasError() || (ours && *ours != expected))
+                differences << QString::number(code, 16);
+        }
+        QCOMPARE(differences, QStringList());
+    }
+
+    // Stored, these would have read back as a different text: a leading byte order mark or its
+    // reverse, a lone high surrogate at the end, a lone low one.
+    void droppedCharactersAreNotStorable() {
+        for (const QString& text : {u"\uFEFFAino"_qs, u"\uFFFEAino"_qs, u"Aino"_qs + QChar(0xD83D),
+                                    u"Ai"_qs + QChar(0xDE00) + u'n'})
+            QVERIFY2(!ledger::isStorable(text), text.toUtf8().toHex().constData());
+    }
+
     void writesWhatReadsBack() {
         const QString loan = QStringLiteral("Virtanen, \"Liisa\": äiti, öljy 10 €");
         ledger::LoanTable table{loan};
-        // A marker in the header would read back as a record; what the file cannot hold, such
-        // as a Greek desktop's "μ.μ.", must not stop the save.
+        // A marker in the header would read back as a record; what the file cannot hold, such as a
+        // Greek desktop's "μ.μ.", must not stop the save.
         const QString header = ledger::recordHeader("sal×dori", "6.12.2026 9:00:00μ.μ.");
         QVERIFY(ledger::writeRecords("f.kdx", header, table));
         QCOMPARE(readBytes("f.kdx"), "saldori muistaa! 6.12.2026 9:00:00?.?.\r\n"
@@ -39,36 +96,32 @@ class RecordFileTest : public QObject {
     }
 
     // The slots a file fills of a table that held "vanha" in every slot, later slots keeping it,
-    // and whether a save may replace the file: never one that could not be read, nor one with
-    // lines but no record, which the program shows as empty.
+    // and whether a save may replace the file: never one that could not be read, nor one with lines
+    // but no record, which the program shows as empty.
     void reader_data() {
-        QTest::addColumn<QByteArray>("bytes"); // none: no file
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<bool>("replaceable");
+        QTest::addColumn<ReaderRow>("row");
         const QStringList n40 = numbered("n", 40), none;
         // clang-format off
-        QTest::newRow("40 records, 30 kept")        << kHeader + records(n40, 40) << n40.first(30) << true;
-        QTest::newRow("blank line between records") << kHeader + "Aino\xD7\r\n\r\nPekka\xD7\r\n" << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("blanks, text after marker")  << kHeader + "  Aino  \xD7 ja muuta\xD7\r\n" << QStringList{"Aino"} << true;
-        QTest::newRow("free slots keep their place") << kHeader + "\xD7\r\n\xD7\r\nPekka\xD7\r\n" << QStringList{"", "", "Pekka"} << true;
-        QTest::newRow("no header: all lines count") << QByteArray("Aino\xD7\r\nPekka\xD7\r\n") << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("cut short, LF line ends")    << kHeader + "Aino\xD7\nPekka\xD7\nPek" << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("lone CR line ends")          << QByteArray("h\rAino\xD7\rPekka\xD7\r") << QStringList{"Aino", "Pekka"} << true;
-        QTest::newRow("a line of 40 MB, a record")  << QByteArray(40 << 20, 'x') + "\r\nAino\xD7\r\n" << QStringList{"Aino"} << true;
-        QTest::newRow("missing file")               << QByteArray() << none << true;
-        QTest::newRow("header, blank line")         << QByteArray("h\r\n \r\n") << none << true;
-        QTest::newRow("UTF-8 from elsewhere")       << QByteArray("h\r\nAino\xC3\x97\r\n") << none << false;
+        QTest::newRow("40 records, 30 kept")        << ReaderRow{kHeader + records(n40, 40), n40.first(30), true};
+        QTest::newRow("blank line between records") << ReaderRow{kHeader + "Aino\xD7\r\n\r\nPekka\xD7\r\n", QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("blanks, text after marker")  << ReaderRow{kHeader + "  Aino  \xD7 ja muuta\xD7\r\n", QStringList{"Aino"}, true};
+        QTest::newRow("free slots keep their place") << ReaderRow{kHeader + "\xD7\r\n\xD7\r\nPekka\xD7\r\n", QStringList{"", "", "Pekka"}, true};
+        QTest::newRow("no header: all lines count") << ReaderRow{QByteArray("Aino\xD7\r\nPekka\xD7\r\n"), QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("cut short, LF line ends")    << ReaderRow{kHeader + "Aino\xD7\nPekka\xD7\nPek", QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("lone CR line ends")          << ReaderRow{QByteArray("h\rAino\xD7\rPekka\xD7\r"), QStringList{"Aino", "Pekka"}, true};
+        QTest::newRow("a line of 40 MB, a record")  << ReaderRow{QByteArray(40 << 20, 'x') + "\r\nAino\xD7\r\n", QStringList{"Aino"}, true};
+        QTest::newRow("missing file")               << ReaderRow{QByteArray(), none, true};
+        QTest::newRow("header, blank line")         << ReaderRow{QByteArray("h\r\n \r\n"), none, true};
+        QTest::newRow("UTF-8 from elsewhere")       << ReaderRow{QByteArray("h\r\nAino\xC3\x97\r\n"), none, false};
         // A pipe or a folder by a data file's name must neither block the program nor count.
-        QTest::newRow("pipe")                       << QByteArray("<pipe>") << none << false;
-        QTest::newRow("folder")                     << QByteArray("<folder>") << none << false;
-        QTest::newRow("no read permission")         << QByteArray("<unreadable>") << none << false;
+        QTest::newRow("pipe")                       << ReaderRow{QByteArray("<pipe>"), none, false};
+        QTest::newRow("folder")                     << ReaderRow{QByteArray("<folder>"), none, false};
+        QTest::newRow("no read permission")         << ReaderRow{QByteArray("<unreadable>"), none, false};
         // clang-format on
     }
 
     void reader() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
-        QFETCH(bool, replaceable);
+        auto [bytes, expected, replaceable] = fetch<ReaderRow>();
         if (bytes == "<pipe>")
             QVERIFY(mkfifo("f.kdx", 0600) == 0);
         else if (bytes == "<folder>")
@@ -120,7 +173,41 @@ class RecordFileTest : public QObject {
         ledger::removeSaveLeftovers(QDir::current());
         QCOMPARE(snapshotWorkDir().keys(), (QStringList{"m.txt.AbCdEf", "nimet.kdx.backup"}));
     }
+
+    // A save killed at any moment leaves each file whole, old or new, and the program starts on it.
+    void killedSavesLeaveWholeFiles() {
+        const int kills = std::max(10, qEnvironmentVariableIntValue("SALDORI_CRASH_KILLS"));
+        for (int kill = 0; kill < kills; ++kill) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {u"--save"_qs});
+            QVERIFY(child.waitForReadyRead());
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(QRandomGenerator::global()->bounded(20000)));
+            ::kill(pid_t(child.processId()), SIGKILL);
+            QVERIFY(child.waitForFinished());
+
+            // The loan file is saved first, so it is at most one save ahead of the register.
+            const int round = wholeSave<ledger::NameTable>(u"nimet.kdx"_qs);
+            const int loanRound = wholeSave<ledger::LoanTable>(u"Aino.kdx"_qs);
+            QVERIFY2(round > 0 && (loanRound == round || loanRound == round + 1), "a torn file");
+            RecordingDialogs dialogs;
+            const ledger::NameTable names = saved<ledger::NameTable>(round);
+            const Saldori window(dialogs, Ticker::Clock::Manual);
+            QCOMPARE(entries(window.Lainaaja),
+                     QStringList(names.begin(), names.begin() + round % 100 + 1));
+            QVERIFY(dialogs.shown.isEmpty());
+        }
+        qInfo("%d kills, no torn file", kills);
+    }
 };
 
-QTEST_GUILESS_MAIN(RecordFileTest)
+// Run with "--save", the child of killedSavesLeaveWholeFiles.
+int main(int argc, char* argv[]) {
+    if (argc == 2 && QByteArray(argv[1]) == "--save")
+        saveUntilKilled();
+    QApplication app(argc, argv);
+    RecordFileTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_record_file.moc"

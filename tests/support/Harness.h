@@ -2,43 +2,28 @@
 
 // What a test needs to open the window on a folder of its own, drive it as a user does and read
 // what it wrote.
-#include "platform/Dialogs.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QQueue>
-#include <QStringEncoder>
-#include <QStyle>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-
-Q_DECLARE_METATYPE(Message)
-Q_DECLARE_METATYPE(Answer)
+#include <QtTest>
+#include <QtWidgets>
+#include <csignal>
+#include <sys/resource.h>
 
 // Lets a failed comparison of messages print both.
 inline char* toString(const Message& m) {
-    return qstrdup(
-        QStringLiteral("%1 [icon %2, buttons %3, caption %4]")
-            .arg(m.text, QString::number(int(m.icon)), QString::number(int(m.buttons)), m.caption)
-            .toUtf8());
+    return QTest::toString(std::tuple(m.text, int(m.icon), int(m.buttons), m.caption));
+}
+
+// The row of a data-driven test whose one column is "row".
+template <typename Row> const Row& fetch() {
+    return *static_cast<const Row*>(QTest::qData("row", qMetaTypeId<Row>()));
 }
 
 // Records every message and answers from a queue, OK when the queue is empty.
-class RecordingDialogs final : public Dialogs {
-  public:
+struct RecordingDialogs final : Dialogs {
     Answer show(const Message& message) override {
         shown.append(message);
         return answers.isEmpty() ? Answer::Ok : answers.dequeue();
@@ -48,14 +33,11 @@ class RecordingDialogs final : public Dialogs {
 };
 
 // A fresh working folder; the previous one is restored when it goes.
-class TempWorkDir {
-  public:
-    TempWorkDir() { QDir::setCurrent(dir_.path()); }
-    ~TempWorkDir() { QDir::setCurrent(previous_); }
-
-  private:
-    QString previous_ = QDir::currentPath();
-    QTemporaryDir dir_;
+struct TempWorkDir {
+    TempWorkDir() { QDir::setCurrent(dir.path()); }
+    ~TempWorkDir() { QDir::setCurrent(previous); }
+    QString previous = QDir::currentPath();
+    QTemporaryDir dir;
 };
 
 inline QByteArray readBytes(const QString& fileName) {
@@ -70,6 +52,8 @@ inline void writeBytes(const QString& fileName, const QByteArray& bytes) {
 }
 
 // Data files: a header line, then "value×" CR LF per slot.
+inline const QByteArray kHeader = "saldori muistaa! 6.12.2026 9:00:00\r\n";
+
 inline QByteArray records(const QStringList& slotValues, int slotCount) {
     QStringEncoder encoder("windows-1252");
     QByteArray bytes;
@@ -79,7 +63,7 @@ inline QByteArray records(const QStringList& slotValues, int slotCount) {
 }
 
 inline void writeRecordFile(const QString& fileName, const QStringList& values, int slotCount) {
-    writeBytes(fileName, "saldori muistaa! 6.12.2026 9:00:00\r\n" + records(values, slotCount));
+    writeBytes(fileName, kHeader + records(values, slotCount));
 }
 
 // The bytes after the header line; "<none>" when there is no such file.
@@ -142,10 +126,11 @@ inline void tickEntry(QListWidget* list, const QString& text) {
     clickEntry(list, text, true);
 }
 
-// Any text, letters beyond Latin-1 included, as key presses carrying that text.
+// Any text, letters beyond Latin-1 included, as key presses carrying that text; CR is Enter.
 inline void type(QWidget* box, const QString& text) {
     for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        const Qt::Key key = c == u'\r' ? Qt::Key_Return : Qt::Key_unknown;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(box, &press);
     }
 }
@@ -157,48 +142,35 @@ inline void retype(QLineEdit* edit, const QString& text) {
     type(edit, text);
 }
 
-inline void typeAndEnter(QWidget* box, const QString& text) {
-    type(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
+// The entries of a list or a drop-down list, in order.
 template <typename View> QStringList entries(const View* view) {
     QStringList result;
-    for (int i = 0; i < view->count(); ++i) {
-        if constexpr (std::is_same_v<View, QComboBox>)
-            result << view->itemText(i);
-        else
-            result << view->item(i)->text();
-    }
+    for (int row = 0; row < view->count(); ++row)
+        result << view->model()->index(row, 0).data().toString();
     return result;
 }
 
 inline QStringList enabledMenuLabels(const Saldori& window) {
     QStringList enabled;
-    for (const QLabel* label : window.findChildren<MenuLabel*>()) {
+    for (const QLabel* label : window.findChildren<MenuLabel*>())
         if (label->isEnabled())
             enabled << label->objectName();
-    }
     enabled.sort();
     return enabled;
 }
 
-// Ticks the panel transition until it stops, the blink alongside; answers the ticks it took.
-inline int ticksToArrive(Saldori& window) {
+// Lets the panel transition run out, the blink alongside and then to its end; answers the
+// transition's ticks.
+inline int settle(Saldori& window) {
     int ticks = 0;
     for (; ticks < 1000 && window.liikuttaja->isEnabled(); ++ticks) {
         window.liikuttaja_Timer();
         if (window.Vilkuta->isEnabled())
             window.Vilkuta_Timer();
     }
-    return ticks;
-}
-
-// Lets every running panel transition and blink finish.
-inline void settle(Saldori& window) {
-    ticksToArrive(window);
     for (int tick = 0; tick < 100 && window.Vilkuta->isEnabled(); ++tick)
         window.Vilkuta_Timer();
+    return ticks;
 }
 
 // Lets every timer run out, the help timer last; answers the help timer's ticks.
@@ -212,8 +184,8 @@ inline int settleAll(Saldori& window) {
     return helpTicks;
 }
 
-// Each test function gets a fresh working folder and the window opened on it, its ticks
-// delivered only by the test; a test that needs data files first writes them and calls reopen().
+// Each test function gets a fresh working folder and the window opened on it, its ticks delivered
+// only by the test; a test that needs data files first writes them and calls reopen().
 class WindowTestCase : public QObject {
     Q_OBJECT
 
@@ -225,17 +197,26 @@ class WindowTestCase : public QObject {
     std::unique_ptr<Saldori> w;
 
   private slots:
-    void init();
-    void cleanup();
+    void init() {
+        dir = std::make_unique<TempWorkDir>();
+        dialogs.shown.clear();
+        dialogs.answers.clear();
+        reopen();
+    }
+    void cleanup() {
+        w.reset();
+        dir.reset();
+    }
 };
 
-// Makes every file write of this process fail while it lives, as a full disk would; with a
-// limit, only files that grow beyond that many bytes.
-class FailingWrites {
-  public:
-    explicit FailingWrites(long long bytes = 8);
-    ~FailingWrites();
-
-  private:
-    long long previousLimit_;
-};
+// Runs `act` with every file write of this process failing, as on a full disk.
+template <typename Act> void onFullDisk(Act act) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    act();
+    setrlimit(RLIMIT_FSIZE, &previous);
+}

@@ -1,10 +1,5 @@
 #include "support/Harness.h"
 #include "ui/Colours.h"
-#include "ui/MenuLabel.h"
-#include "ui/Messages.h"
-
-#include <QAccessible>
-#include <QGroupBox>
 
 namespace {
 
@@ -21,11 +16,13 @@ QPoint at(int leftTwips, int topTwips) {
 // The menu column's backdrop below "Muokkaa", clear of every control.
 const QPoint kSurface = at(750, 1800);
 
+// The menu's colours before, where the mouse goes, whether a blink runs, the colours after.
+using HoverRow = std::tuple<QString, QPoint, bool, QString>;
+
 } // namespace
 
-// The menu follows the mouse, a clicked label flashes and is left yellow,
-// quitting flashes and then closes; the bare window surface clears the
-// highlight and drags the window.
+// The menu follows the mouse, a clicked label flashes and is left yellow, quitting flashes and then
+// closes; the bare window surface clears the highlight and drags the window.
 class MenuTest : public WindowTestCase {
     Q_OBJECT
 
@@ -45,30 +42,24 @@ class MenuTest : public WindowTestCase {
 
   private slots:
     void hover_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QPoint>("target");
-        QTest::addColumn<bool>("blinking");
-        QTest::addColumn<QString>("after");
+        QTest::addColumn<HoverRow>("row");
         // clang-format off
-        QTest::newRow("onto a label")                    << "GGGGGGG" << at(500, 200) << false << "YGGGGGG";
+        QTest::newRow("onto a label")                    << HoverRow{"GGGGGGG", at(500, 200), false, "YGGGGGG"};
         // The two labels touch, so this single move goes straight from one to the other.
-        QTest::newRow("straight to the next label")      << "YGGGGGG" << at(500, 370) << false << "GYGGGGG";
-        QTest::newRow("a label in another colour stays") << "CGGYGGG" << at(500, 200) << false << "CGGGGGG";
-        QTest::newRow("... also beside the highlight")   << "CGGYGGG" << at(500, 720) << false << "CGYGGGG";
-        QTest::newRow("surface clears the highlight")    << "CGGYGGG" << kSurface << false << "GGGGGGG";
+        QTest::newRow("straight to the next label")      << HoverRow{"YGGGGGG", at(500, 370), false, "GYGGGGG"};
+        QTest::newRow("a label in another colour stays") << HoverRow{"CGGYGGG", at(500, 200), false, "CGGGGGG"};
+        QTest::newRow("... also beside the highlight")   << HoverRow{"CGGYGGG", at(500, 720), false, "CGYGGGG"};
+        QTest::newRow("surface clears the highlight")    << HoverRow{"CGGYGGG", kSurface, false, "GGGGGGG"};
         // The blink owns the colours while it runs.
-        QTest::newRow("blinking, onto a label")          << "YGGGGGG" << at(500, 720) << true << "YGGGGGG";
-        QTest::newRow("blinking, onto the surface")      << "YGGGGGG" << kSurface << true << "YGGGGGG";
+        QTest::newRow("blinking, onto a label")          << HoverRow{"YGGGGGG", at(500, 720), true, "YGGGGGG"};
+        QTest::newRow("blinking, onto the surface")      << HoverRow{"YGGGGGG", kSurface, true, "YGGGGGG"};
         // clang-format on
     }
 
     void hover() {
-        QFETCH(QString, before);
-        QFETCH(QPoint, target);
-        QFETCH(bool, blinking);
-        QFETCH(QString, after);
-        // A move to where the pointer already is never arrives, so each case starts
-        // from the loan list, which leaves the menu alone.
+        const auto& [before, target, blinking, after] = fetch<HoverRow>();
+        // A move to where the pointer already is never arrives, so each case starts from the loan
+        // list, which leaves the menu alone.
         QTest::mouseMove(w.get(), at(3000, 1500));
         for (int i = 0; i < before.size(); ++i)
             colours::setText(menu()[i], colourOf(before[i]));
@@ -78,9 +69,8 @@ class MenuTest : public WindowTestCase {
         QCOMPARE(colourCodes(), after);
     }
 
-    // The test platform refuses to hand the move to a window manager, so the
-    // window must follow the mouse itself, and only while the left button is
-    // down.
+    // The test platform refuses to hand the move to a window manager, so the window must follow the
+    // mouse itself, and only while the left button is down.
     void drag() {
         const QPoint start = w->pos(), shift(30, 20);
         for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
@@ -91,21 +81,19 @@ class MenuTest : public WindowTestCase {
         QCOMPARE(w->pos(), start + shift);
     }
 
-    // With nobody in the register each command only says so and the menu stays
-    // whole; quitting closes. Four flashes from the hover's yellow first, then
-    // the label is left yellow.
+    // With nobody in the register each command only says so and the menu stays whole; quitting
+    // closes. Four flashes from the hover's yellow first, then the label is left yellow.
     void clickOnAnEmptyRegister_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QList<Message>>("expected");
-        QTest::newRow("LLaina") << "LLaina" << QList{msg::kNoBorrowersForLoans};
-        QTest::newRow("Muokkaa") << "Muokkaa" << QList{msg::kNoBorrowersToEdit};
-        QTest::newRow("PLaina") << "PLaina" << QList{msg::kChooseAndTick};
-        QTest::newRow("PLainaaja") << "PLainaaja" << QList{msg::kNoNamesToDelete};
-        QTest::newRow("Lopeta") << "Lopeta" << QList<Message>();
+        QTest::addColumn<QList<Message>>("expected"); // the row's name is the label clicked
+        QTest::newRow("LLaina") << QList{msg::kNoBorrowersForLoans};
+        QTest::newRow("Muokkaa") << QList{msg::kNoBorrowersToEdit};
+        QTest::newRow("PLaina") << QList{msg::kChooseAndTick};
+        QTest::newRow("PLainaaja") << QList{msg::kNoNamesToDelete};
+        QTest::newRow("Lopeta") << QList<Message>();
     }
 
     void clickOnAnEmptyRegister() {
-        QFETCH(QString, label);
+        const QString label = QTest::currentDataTag();
         QFETCH(QList<Message>, expected);
         auto* clicked = w->findChild<MenuLabel*>(label);
         QTest::mouseMove(clicked);

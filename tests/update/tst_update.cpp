@@ -2,18 +2,10 @@
 #include "support/Harness.h"
 #include "ui/Messages.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTest>
-
 namespace {
 
-// A real HTTP server on 127.0.0.1 serving a folder outside the working folder
-// while it lives, failing as `fault` says; "refused" leaves its port with
-// nobody listening.
+// A real HTTP server on 127.0.0.1 serving a folder outside the working folder while it lives,
+// failing as `fault` says; "refused" leaves its port with nobody listening.
 class Server final : public Transfers {
   public:
     Server(const QMap<QString, QByteArray>& files, const QString& fault)
@@ -33,8 +25,7 @@ class Server final : public Transfers {
         python_.kill();
         python_.waitForFinished();
     }
-    // The window fetches from its update directory; this server answers in its
-    // place.
+    // The window fetches from its update directory; this server answers in its place.
     Transfer fetch(const QUrl& url) override {
         return network_.fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base_)));
     }
@@ -46,9 +37,8 @@ class Server final : public Transfers {
     ModuleTransfers network_;
 };
 
-// What the server holds and does, the user's answer to the offer, then every
-// message shown, the files of the working folder, whether "Saldori.bin" holds
-// the new release, the status line.
+// What the server holds and does, the user's answer to the offer, then every message shown, the
+// files of the working folder, whether "Saldori.bin" holds the new release, the status line.
 struct Row {
     QByteArray version;
     QString fault;
@@ -65,11 +55,8 @@ const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\
 
 } // namespace
 
-Q_DECLARE_METATYPE(Row)
-
-// Checked and downloaded from a real server: whatever it sends, nothing hangs,
-// the user's files stay as they were and nothing is written outside the working
-// folder.
+// Checked and downloaded from a real server: whatever it sends, nothing hangs, the user's files
+// stay as they were and nothing is written outside the working folder.
 class UpdateTest : public WindowTestCase {
     Q_OBJECT
 
@@ -83,8 +70,7 @@ class UpdateTest : public WindowTestCase {
                       waiting = "Odotetaan käyttäjän hyväksyntää...";
         const Message offer = msg::kUpdateAvailable, lost = msg::transferError({}),
                       notice = msg::plain("Uusi versio, lue ä"), done = msg::kUpdateDownloaded;
-        // Any line ends, blank lines, blanks around a name; the notice in the old
-        // code page.
+        // Any line ends, blank lines, blanks around a name; the notice in the old code page.
         const QByteArray all = " Saldori.bin *\r\n\r\n \rUpDater.kdx*\n",
                          star = " Uusi versio, lue \xE4* x\r\n";
         const QStringList untouched{"Aino.kdx", "Saldori.bin", "nimet.kdx"},
@@ -115,7 +101,7 @@ class UpdateTest : public WindowTestCase {
     }
 
     void checkAndDownload() {
-        QFETCH(Row, row);
+        const Row& row = fetch<Row>();
         const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
         // clang-format off
         Server server({{"versio.kdx", row.version}, {"update.kdx", row.noticeFile}, {"tiedostot.kdx", row.list},
@@ -145,9 +131,8 @@ class UpdateTest : public WindowTestCase {
         QCOMPARE(readBytes("nimet.kdx") + readBytes("Aino.kdx"), kRegister + kLoans);
         QVERIFY(!QFile::exists("../pako") && !QFile::exists("/tmp/pako"));
         QCOMPARE(w->vilkkulaskuri, 3);
-        // The window closes after an own newer version and a hand-over to the
-        // updater; the panel stays open only then and after a failed download, for
-        // the user to quit.
+        // The window closes after an own newer version and a hand-over to the updater; the panel
+        // stays open only then and after a failed download, for the user to quit.
         const bool closes = started || row.messages.endsWith(msg::kOwnNewer);
         QCOMPARE(w->isVisible(), !closes);
         QCOMPARE(Saldori::shown(w->WebUpdate),

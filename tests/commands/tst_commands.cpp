@@ -1,0 +1,393 @@
+#include "support/Harness.h"
+
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// The files and folders the program syncs.
+static QStringList synced;
+extern "C" int fsync(int fd) {
+    synced << QFileInfo("/proc/self/fd/" + QString::number(fd)).symLinkTarget();
+    return int(syscall(SYS_fsync, fd));
+}
+
+namespace {
+
+// A register from elsewhere may name a borrower whose loans cannot be a file.
+const QStringList kNames = {"Aino", "", "Pekka", "Ville", "../x"};
+const QStringList kAinoLoans = {"kirja", "", "10,50 € maitoa", "\"lapio\" ja kuokka"};
+
+// The register (none when empty), the name typed, the refusal, the slot the name goes to (-1:
+// none).
+using AddBorrowerRow = std::tuple<QStringList, QString, Message, int>;
+// Liisa's loans, the borrower, the loan typed, the refusal, Liisa's loans after.
+using AddLoanRow = std::tuple<QStringList, QString, QString, Message, QStringList>;
+// Aino's loans, the borrower picked, the loans ticked, what happens before the click, the answer to
+// the offer to delete Aino, the refusal, the loan list after.
+using DeleteLoansRow =
+    std::tuple<QStringList, QString, QStringList, QString, Answer, Message, QStringList>;
+// The borrower picked, what happens before the click, the register after, the messages.
+using DeleteBorrowerRow = std::tuple<QString, QString, QStringList, QList<Message>>;
+// The borrower picked; a key pressed in the list after Shift+Tab into it, or 0; the loan clicked
+// unless chosen by a key; a borrower typed before saving; the edit; the refusal; Aino's loans
+// after.
+using EditRow = std::tuple<QString, int, QString, QString, QString, Message, QStringList>;
+// What the user does, the file whose save fails, the loan list afterwards.
+using FailedSaveRow = std::tuple<std::function<void(Saldori&)>, QString, QStringList>;
+
+} // namespace
+
+// Each command as a user gives it, by keys and clicks, with a row for each of its branches: adding
+// borrowers and loans, which survive restarts and deletions; deleting ticked loans, and a borrower
+// with all their loans; editing a loan (borrower, panel, loan, the new text, then Enter or
+// "Tallenna"). A save that fails says so, changes no file and leaves nothing behind that a retry
+// would trip over; guided help does not tell the user the loan is stored.
+class CommandsTest : public WindowTestCase {
+    Q_OBJECT
+
+    // Aino's loans as given, Pekka none, Ville all 30.
+    void openOn(const QStringList& ainoLoans, const QString& picked, const QStringList& ticked) {
+        writeRecordFile("nimet.kdx", kNames, 100);
+        writeRecordFile("Aino.kdx", ainoLoans, 30);
+        writeRecordFile("Pekka.kdx", {}, 30);
+        writeRecordFile("Ville.kdx", numbered("laina ", 30), 30);
+        reopen();
+        if (!picked.isEmpty())
+            pickFromList(w->Lainaaja, picked);
+        for (const QString& loan : ticked)
+            tickEntry(w->Laina, loan);
+    }
+
+  private slots:
+    void addBorrower_data() {
+        QTest::addColumn<AddBorrowerRow>("row");
+        const QStringList slot57 = withAt(57, "Matti"), full = numbered("Nimi", 100);
+        // clang-format off
+        QTest::newRow("blanks only")         << AddBorrowerRow{slot57, "   ", msg::kEmptyName, -1};
+        QTest::newRow("duplicate, blanks")   << AddBorrowerRow{slot57, "  Matti ", msg::kDuplicateName, -1};
+        QTest::newRow("duplicate of slot 0") << AddBorrowerRow{full, "Nimi0", msg::kDuplicateName, -1};
+        QTest::newRow("register full")       << AddBorrowerRow{full, "Uusi", msg::kRegisterFull, -1};
+        QTest::newRow("marker")              << AddBorrowerRow{slot57, "Ma×tti", msg::kUnstorableName, -1};
+        QTest::newRow("emoji")               << AddBorrowerRow{slot57, "Matti \U0001F600", msg::kUnstorableName, -1};
+        QTest::newRow("outside the folder")  << AddBorrowerRow{slot57, "../x", msg::kUnusableName, -1};
+        // A save writes through the name and seven bytes more, which must fit in 255.
+        QTest::newRow("245 bytes")           << AddBorrowerRow{slot57, QString(245, u'a'), msg::kUnusableName, -1};
+        // The program shows these for "nobody chosen", so such a borrower could never be picked.
+        QTest::newRow("the prompt")          << AddBorrowerRow{slot57, ui_text::kPrompt, msg::kUnusableName, -1};
+        QTest::newRow("no borrowers text")   << AddBorrowerRow{slot57, ui_text::kNoBorrowers, msg::kUnusableName, -1};
+        // A folder stands where the loan file would go; once it is gone, the name goes in.
+        QTest::newRow("folder for its file") << AddBorrowerRow{slot57, "Liisa", msg::unreadableFile("Liisa.kdx"), 0};
+        QTest::newRow("beside other case")   << AddBorrowerRow{QStringList{"liisa"}, "Liisa", Message(), 1};
+        QTest::newRow("only gap, blanks")    << AddBorrowerRow{withAt(5, "", full), " Liisa\t", Message(), 5};
+        QTest::newRow("euro, no register")   << AddBorrowerRow{QStringList(), "Velka €", Message(), 0};
+        // clang-format on
+    }
+
+    // By keyboard: the name, then Enter.
+    void addBorrower() {
+        const auto& [names, typed, refusal, slot] = fetch<AddBorrowerRow>();
+        if (!names.isEmpty())
+            writeRecordFile("nimet.kdx", names, 100);
+        click(w->LLainaaja);
+        settle(*w);
+        const auto before = snapshotWorkDir();
+        w->Uusi->setText(typed);
+        if (refusal == msg::unreadableFile(typed + ".kdx"))
+            QVERIFY(QDir().mkdir(typed + ".kdx"));
+        QTest::keyClick(w->Uusi, Qt::Key_Return);
+
+        if (refusal != Message()) {
+            QCOMPARE(dialogs.shown, QList<Message>{refusal});
+            QCOMPARE(snapshotWorkDir(), before);
+            QCOMPARE(w->Uusi->text(), typed);
+            QVERIFY(w->Add1->isHidden());
+            if (slot < 0)
+                return;
+            // Once the folder is gone, nothing of the failed attempt makes the retry a duplicate.
+            QVERIFY(QDir().rmdir(typed + ".kdx"));
+            dialogs.shown.clear();
+            QTest::keyClick(w->Uusi, Qt::Key_Return);
+        }
+        const QString stored = typed.trimmed();
+        QVERIFY(dialogs.shown.isEmpty());
+        QCOMPARE(recordsIn("nimet.kdx"), records(withAt(slot, stored, names), 100));
+        QCOMPARE(recordsIn(stored + ".kdx"), records({}, 30));
+        // The add-borrower panel hands over to the add-loans panel, on the new borrower.
+        QCOMPARE(settle(*w), 16);
+        QVERIFY(w->Add->isHidden() && !w->Add1->isHidden());
+        QCOMPARE(w->Lainaaja1->currentText(), stored);
+        QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
+        QCOMPARE(w->Uusi->text(), QString());
+    }
+
+    void addLoan_data() {
+        QTest::addColumn<AddLoanRow>("row");
+        using L = QStringList;
+        const L one = {"kirja"}, thirty = numbered("laina ", 30), gapAt4 = withAt(4, "", thirty);
+        const Message noFile = msg::kNoLoanFile;
+        const Message full{"Voit tallentaa 30 lainaa jokaiselle lainaajalle. Sinulla on jo 30 "
+                           "lainaa lainaajalla Liisa.",
+                           Icon::Information, Buttons::Ok, "saldori - Lainaa ei lisätty!"};
+        // clang-format off
+        QTest::newRow("blanks only")          << AddLoanRow{one, "Liisa", "   ", msg::kEmptyLoan, one};
+        QTest::newRow("duplicate, blanks")    << AddLoanRow{one, "Liisa", " kirja  ", msg::kDuplicateLoan, one};
+        QTest::newRow("marker")               << AddLoanRow{one, "Liisa", "ki×rja", msg::kUnstorableLoan, one};
+        QTest::newRow("the no-loans text")    << AddLoanRow{one, "Liisa", ui_text::kNoLoans, msg::kUnstorableLoan, one};
+        QTest::newRow("no borrower")          << AddLoanRow{one, "", "kynä", noFile, one};
+        QTest::newRow("empty, unknown one")   << AddLoanRow{one, "Maija", "", msg::kEmptyLoan, one};
+        QTest::newRow("register as borrower") << AddLoanRow{one, "nimet", "kynä", noFile, one};
+        QTest::newRow("31st loan")            << AddLoanRow{thirty, "Liisa", "kynä", full, thirty};
+        QTest::newRow("first loan")           << AddLoanRow{L(), "Liisa", "kynä", Message(), L{"kynä"}};
+        QTest::newRow("other case")           << AddLoanRow{L{"Kynä"}, "Liisa", "kynä", Message(), L{"Kynä", "kynä"}};
+        QTest::newRow("gap at slot 4")        << AddLoanRow{gapAt4, "Liisa", "kynä", Message(), withAt(4, "kynä", gapAt4)};
+        // clang-format on
+    }
+
+    // The borrower picked from the list when it is there, typed otherwise; the loan, then Enter.
+    void addLoan() {
+        const auto& [saved, borrower, typed, refusal, after] = fetch<AddLoanRow>();
+        writeRecordFile("nimet.kdx", {"Aino", "", "Liisa", "Pekka"}, 100);
+        writeRecordFile("Liisa.kdx", saved, 30);
+        click(w->LLaina);
+        settle(*w);
+        if (entries(w->Lainaaja1).contains(borrower))
+            pickFromList(w->Lainaaja1, borrower);
+        else
+            retype(w->Lainaaja1->lineEdit(), borrower);
+        const QStringList filesBefore = snapshotWorkDir().keys();
+        w->LainaLisaa->setText(typed);
+        QTest::keyClick(w->LainaLisaa, Qt::Key_Return);
+
+        QCOMPARE(dialogs.shown, refusal == Message() ? QList<Message>() : QList<Message>{refusal});
+        QCOMPARE(recordsIn("Liisa.kdx"), records(after, 30));
+        QCOMPARE(snapshotWorkDir().keys(), filesBefore);
+        // A borrower without a loan file is not kept for the next try.
+        QCOMPARE(w->Lainaaja1->currentText(), refusal == msg::kNoLoanFile ? QString() : borrower);
+        QCOMPARE(w->LainaLisaa->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
+    }
+
+    // Typed as a user types them, on a desktop whose date and time the files cannot hold.
+    void survivesRestartsAndDeletions() {
+        const QString borrower = "Virtanen, Liisa", milk = "10,50 € maitoa";
+        const QString book = "\"kirja\" ja kynä", bike = "polkupyörä";
+        const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
+        QLocale::setDefault(QLocale("el_GR"));
+        click(w->LLainaaja);
+        settle(*w);
+        type(w->Uusi, borrower + '\r');
+        settle(*w);
+        for (const QString& loan : {milk, book, bike})
+            type(w->LainaLisaa, loan + '\r');
+        click(w->sulje2);
+        settle(*w);
+        const QString header = QString::fromLatin1(readBytes("nimet.kdx").split('\r').first());
+        const QRegularExpression greek(R"(^\S+ muistaa! \d+/\d+/\d\d \d+:\d\d:\d\d \?\.\?\.$)");
+        QVERIFY2(header.contains(greek), qPrintable(header));
+        QVERIFY(synced.contains(QDir::current().canonicalPath()));
+
+        reopen();
+        pickFromList(w->Lainaaja, borrower);
+        tickEntry(w->Laina, book);
+        click(w->PLaina);
+        reopen();
+        pickFromList(w->Lainaaja, borrower);
+        QCOMPARE(entries(w->Laina), (QStringList{milk, bike}));
+        QCOMPARE(recordsIn(borrower + ".kdx"), records({milk, bike}, 30));
+        QCOMPARE(recordsIn("nimet.kdx"), records({borrower}, 100));
+        QVERIFY(dialogs.shown.isEmpty());
+        // Closing writes nothing: every change was saved when it was made.
+        const auto before = snapshotWorkDir();
+        QVERIFY(w->close());
+        QCOMPARE(snapshotWorkDir(), before);
+    }
+
+    void deleteLoans_data() {
+        QTest::addColumn<DeleteLoansRow>("row");
+        const Answer ok = Answer::Ok;
+        const QStringList some = {"a", "b"};
+        const Message none, noLoans{"Lainaajalla Pekka ei ole lainoja."};
+        // clang-format off
+        QTest::newRow("two of five")      << DeleteLoansRow{{"a", "b", "c", "d", "e"}, "Aino", {"b", "d"}, "", ok, none, {"a", "c", "e"}};
+        QTest::newRow("adjacent, last")   << DeleteLoansRow{{"a", "b", "c"}, "Aino", {"b", "c"}, "", ok, none, {"a"}};
+        QTest::newRow("none, gaps close") << DeleteLoansRow{{"a", "", "c", "", "", "f"}, "Aino", {}, "", ok, none, {"a", "c", "f"}};
+        QTest::newRow("all, Aino kept")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, "", Answer::Cancel, none, {ui_text::kNoLoans}};
+        QTest::newRow("all, Aino gone")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, "", ok, none, {}};
+        QTest::newRow("nobody chosen")    << DeleteLoansRow{some, "", {}, "", ok, msg::kChooseAndTick, {}};
+        QTest::newRow("no loans")         << DeleteLoansRow{some, "Pekka", {}, "", ok, noLoans, {}};
+        QTest::newRow("borrower gone")    << DeleteLoansRow{some, "Aino", {}, "drop from register", ok, msg::kChooseFromList, {}};
+        // Compacting a list that shows nobody's loans would empty the borrower's file.
+        QTest::newRow("list cleared")     << DeleteLoansRow{some, "Aino", {}, "clear the list", ok, msg::kChooseFromList, {}};
+        // clang-format on
+    }
+
+    void deleteLoans() {
+        auto [loans, picked, ticked, meanwhile, answer, refusal, remaining] =
+            fetch<DeleteLoansRow>();
+        openOn(loans, picked, ticked);
+        if (meanwhile == "drop from register")
+            writeRecordFile("nimet.kdx", {"", "", "Pekka", "Ville"}, 100);
+        if (meanwhile == "clear the list") // as the add-loans panel leaves it when it closes
+            w->Laina->clear();
+        dialogs.answers.enqueue(answer);
+        const auto before = snapshotWorkDir();
+
+        click(w->PLaina);
+
+        if (refusal != Message()) {
+            QCOMPARE(dialogs.shown, QList<Message>{refusal});
+            QCOMPARE(snapshotWorkDir(), before);
+            return;
+        }
+        const Message question{"Lainaajalla Aino ei ole enää lainoja. Haluatko poistaa kyseisen "
+                               "lainaajan listalta?",
+                               Icon::Question, Buttons::OkCancel};
+        const bool allGone = ticked.size() == loans.size() - loans.count("");
+        QCOMPARE(dialogs.shown, allGone ? QList<Message>{question} : QList<Message>());
+        QCOMPARE(entries(w->Laina), remaining);
+        remaining.removeAll(ui_text::kNoLoans);
+        const bool ainoGone = allGone && answer == Answer::Ok;
+        QCOMPARE(recordsIn("Aino.kdx"), ainoGone ? QByteArray("<none>") : records(remaining, 30));
+        const QStringList names = ainoGone ? withAt(0, "", kNames) : kNames;
+        QCOMPARE(recordsIn("nimet.kdx"), records(names, 100));
+        QCOMPARE(entries(w->Lainaaja), QStringList(names).filter(QRegularExpression(".")));
+        QCOMPARE(w->Lainaaja->currentText(), ainoGone ? ui_text::kPrompt : "Aino");
+        QCOMPARE(recordsIn("Ville.kdx"), records(numbered("laina ", 30), 30));
+    }
+
+    void deleteBorrower_data() {
+        QTest::addColumn<DeleteBorrowerRow>("row");
+        const QList<Message> none;
+        // clang-format off
+        QTest::newRow("Pekka")                << DeleteBorrowerRow{"Pekka", "", withAt(2, "", kNames), none};
+        // Typed names are no pick, whether Enter or Tab ends them.
+        QTest::newRow("typed after the pick") << DeleteBorrowerRow{"Ville", "type names", withAt(3, "", kNames), none};
+        QTest::newRow("nobody chosen")        << DeleteBorrowerRow{"", "", kNames, QList<Message>{msg::kChooseBorrower}};
+        QTest::newRow("picked twice")         << DeleteBorrowerRow{"Aino", "delete first", withAt(0, "", kNames), QList<Message>{msg::kBorrowerMissing}};
+        QTest::newRow("double-click")         << DeleteBorrowerRow{"Aino", "double-click", withAt(0, "", kNames), none};
+        // clang-format on
+    }
+
+    void deleteBorrower() {
+        const auto& [picked, then, stored, shown] = fetch<DeleteBorrowerRow>();
+        openOn({"kirja"}, picked, {});
+        if (then == "delete first") {
+            click(w->PLainaaja);
+            retype(w->Lainaaja->lineEdit(), "Pekka");
+        } else if (then == "type names") {
+            retype(w->Lainaaja->lineEdit(), "Pekka");
+            QTest::keyClick(w->Lainaaja, Qt::Key_Return);
+            retype(w->Lainaaja->lineEdit(), "Aino");
+            QTest::keyClick(w->Lainaaja, Qt::Key_Tab);
+        }
+
+        if (then == "double-click") // through the window, which makes the second press one
+            QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
+                               w->PLainaaja->mapTo(w.get(), w->PLainaaja->rect().center()));
+        else
+            click(w->PLainaaja);
+
+        QCOMPARE(dialogs.shown, shown);
+        QCOMPARE(recordsIn("nimet.kdx"), records(stored, 100));
+        const QStringList listed = QStringList(stored).filter(QRegularExpression("."));
+        for (const QString name : {"Aino", "Pekka", "Ville"})
+            QCOMPARE(QFile::exists(name + ".kdx"), listed.contains(name));
+        QCOMPARE(entries(w->Lainaaja), listed);
+        QCOMPARE(w->Lainaaja->currentText(), ui_text::kPrompt);
+    }
+
+    void editLoan_data() {
+        QTest::addColumn<EditRow>("row");
+        const QString none;
+        const int mouse = 0, focusOnly = Qt::Key_Backtab;
+        const Message noLoans{
+            "Lainaajalla Pekka ei ole lainoja, joten et voi niitä myöskään muokata."};
+        // clang-format off
+        QTest::newRow("letter case only")     << EditRow{"Aino", mouse, "kirja", none, "Kirja", Message(), withAt(0, "Kirja", kAinoLoans)};
+        QTest::newRow("middle loan, trimmed") << EditRow{"Aino", mouse, kAinoLoans[2], none, " 12,00 € ", Message(), withAt(2, "12,00 €", kAinoLoans)};
+        // Focus makes the first entry current without selecting it: the edit is a new loan.
+        QTest::newRow("focus only: a gap")    << EditRow{"Aino", focusOnly, none, none, "uusi", Message(), withAt(1, "uusi", kAinoLoans)};
+        QTest::newRow("Down key")             << EditRow{"Aino", int(Qt::Key_Down), kAinoLoans[2], none, "uusi", Message(), withAt(2, "uusi", kAinoLoans)};
+        QTest::newRow("Space ticks")          << EditRow{"Aino", int(Qt::Key_Space), "kirja", none, "uusi", Message(), withAt(0, "uusi", kAinoLoans)};
+        QTest::newRow("no borrower chosen")   << EditRow{none, mouse, none, none, "uusi", msg::kChooseBorrowerFirst, kAinoLoans};
+        QTest::newRow("blanks only")          << EditRow{"Aino", mouse, "kirja", none, "   ", msg::kEmptyEdit, kAinoLoans};
+        QTest::newRow("[EI LAINAA!] chosen")  << EditRow{"Pekka", mouse, ui_text::kNoLoans, none, "uusi", noLoans, kAinoLoans};
+        QTest::newRow("typed, not in memory") << EditRow{"Aino", mouse, "kirja", "Ilmari", "uusi", Message{"Lainaajaa Ilmari ei löydy muistista."}, kAinoLoans};
+        // The loans shown are Aino's; saving them under Pekka's name would replace Pekka's file.
+        QTest::newRow("typed other borrower") << EditRow{"Aino", mouse, "kirja", "Pekka", "uusi", msg::kChooseBorrowerFirst, kAinoLoans};
+        QTest::newRow("duplicate, blanks")    << EditRow{"Aino", mouse, "kirja", none, " kirja ", msg::kDuplicateEdit, kAinoLoans};
+        QTest::newRow("none selected, full")  << EditRow{"Ville", mouse, none, none, "uusi", msg::kLoanNotFound, kAinoLoans};
+        QTest::newRow("marker")               << EditRow{"Aino", mouse, "kirja", none, "kirja × 2", msg::kUnstorableLoan, kAinoLoans};
+        // The list shows this text for "no loans", so such a loan could never be chosen.
+        QTest::newRow("the no-loans text")    << EditRow{"Aino", mouse, "kirja", none, ui_text::kNoLoans, msg::kUnstorableLoan, kAinoLoans};
+        // Only a register from elsewhere names a borrower whose loans cannot be a file.
+        QTest::newRow("no file for the name") << EditRow{"../x", mouse, none, none, "laina", msg::saveFailed("../x.kdx"), kAinoLoans};
+        // clang-format on
+    }
+
+    void editLoan() {
+        auto [borrower, key, selected, typedBorrower, edit, refusal, stored] = fetch<EditRow>();
+        openOn(kAinoLoans, borrower, {});
+        click(w->Muokkaa);
+        settle(*w);
+        if (key != 0) {
+            QTest::keyClick(w->Mtlaina, Qt::Key_Backtab);
+            if (key != Qt::Key_Backtab)
+                QTest::keyClick(w->Laina, Qt::Key(key));
+        } else if (!selected.isEmpty()) {
+            clickEntry(w->Laina, selected);
+        }
+        QCOMPARE(w->Mtlaina->text(), selected);
+        const auto before = snapshotWorkDir();
+        retype(w->Mtlaina, edit);
+        if (typedBorrower.isEmpty()) {
+            QTest::keyClick(w->Mtlaina, Qt::Key_Return);
+        } else {
+            // Saved without the box losing the focus: on losing it, the box picks an exact match.
+            retype(w->Lainaaja->lineEdit(), typedBorrower);
+            w->Tallenna->click();
+        }
+
+        QCOMPARE(dialogs.shown, refusal == Message() ? QList<Message>() : QList<Message>{refusal});
+        QCOMPARE(recordsIn("Aino.kdx"), records(stored, 30));
+        if (refusal != Message()) {
+            QCOMPARE(snapshotWorkDir(), before);
+            return;
+        }
+        stored.removeAll(QString());
+        QCOMPARE(entries(w->Laina), stored);
+        QCOMPARE(w->Mtlaina->text(), edit.trimmed());
+        click(w->Command3);
+        QCOMPARE(settle(*w), 15);
+        QVERIFY(w->Muokkaus->isHidden());
+    }
+
+    void failedSave_data() {
+        QTest::addColumn<FailedSaveRow>("row");
+        using L = QStringList;
+        // clang-format off
+        QTest::newRow("new borrower") << FailedSaveRow{[](Saldori& w) { click(w.LLainaaja); retype(w.Uusi, "Liisa"); click(w.OK); }, "Liisa.kdx", L{}};
+        QTest::newRow("loan")         << FailedSaveRow{[](Saldori& w) { click(w.LLaina); pickFromList(w.Lainaaja1, "Aino"); retype(w.LainaLisaa, "d"); click(w.OK1); }, "Aino.kdx", L{}};
+        QTest::newRow("edit")         << FailedSaveRow{[](Saldori& w) { click(w.Muokkaa); clickEntry(w.Laina, "a"); retype(w.Mtlaina, "d"); click(w.Tallenna); }, "Aino.kdx", L{"a", "b", "c"}};
+        QTest::newRow("one loan")     << FailedSaveRow{[](Saldori& w) { tickEntry(w.Laina, "b"); click(w.PLaina); }, "Aino.kdx", L{"a", "b", "c"}};
+        // After a failed save the file still holds the loans, so nobody is offered for deletion.
+        QTest::newRow("all loans")    << FailedSaveRow{[](Saldori& w) { for (auto l : {"a", "b", "c"}) tickEntry(w.Laina, l); click(w.PLaina); }, "Aino.kdx", L{"a", "b", "c"}};
+        QTest::newRow("borrower")     << FailedSaveRow{[](Saldori& w) { click(w.PLainaaja); }, "nimet.kdx", L{}};
+        // clang-format on
+    }
+
+    void failedSave() {
+        const auto& [act, failedFile, listed] = fetch<FailedSaveRow>();
+        openOn({"a", "b", "c"}, "Aino", {});
+        w->ohjeteksti->show(); // guided help
+        const auto before = snapshotWorkDir();
+        onFullDisk([&] { act(*w); });
+        QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(failedFile)});
+        QCOMPARE(snapshotWorkDir(), before);
+        QCOMPARE(entries(w->Laina), listed);
+        const QStringList done = {hint::kLoanSaved, hint::kLoansDeleted, hint::kBorrowerDeleted};
+        QVERIFY(!done.contains(w->ohjeteksti->text()));
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "tst_commands.moc"

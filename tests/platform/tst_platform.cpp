@@ -1,0 +1,86 @@
+#include "platform/InstanceLock.h"
+#include "platform/Translation.h"
+#include "support/Harness.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+// What the program asks of the desktop. One running copy at a time: a lock that names no live copy
+// here does not block the next start, and where no lock can be made, none is needed. The real
+// message box shows exactly what the program asks for, typed text as typed and Qt's own texts in
+// Finnish, and reports the button pressed.
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QVERIFY(installFinnishTranslation(*qApp)); }
+
+    void onlyALiveCopyBlocks_data() {
+        QTest::addColumn<QByteArray>("lock"); // "/": a folder in its place; null: no folder
+        QTest::addColumn<bool>("held");
+        // clang-format off
+        QTest::newRow("none")                  << QByteArray("-") << true;
+        QTest::newRow("of a copy that died")   << QByteArray("died") << true;
+        QTest::newRow("garbage")               << QByteArray("x\ny\n") << true;
+        QTest::newRow("another machine")       << QByteArray::number(getpid()) + "\nsaldori\nmuu\n" << true;
+        QTest::newRow("a folder in its place") << QByteArray("/") << false;
+        QTest::newRow("no runtime folder")     << QByteArray() << false;
+        // clang-format on
+    }
+
+    void onlyALiveCopyBlocks() {
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, held);
+        QTemporaryDir runtime;
+        QFile file(runtime.filePath("saldori.lock"));
+        if (lock == "died" && fork() == 0)
+            _exit(InstanceLock(runtime.path()).tryAcquire() ? 0 : 1); // no release, as in a crash
+        if (lock == "died")
+            QVERIFY(wait(nullptr) > 0 && file.exists());
+        else if (lock == "/")
+            QVERIFY(QDir().mkdir(file.fileName()));
+        else if (!lock.isNull() && lock != "-")
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lock) == lock.size());
+        file.close();
+        const QString path = lock.isNull() ? runtime.filePath("x") : runtime.path();
+        InstanceLock first(path);
+        QVERIFY(first.tryAcquire());
+        QCOMPARE(first.isHeld(), held);
+        InstanceLock second(path);
+        QCOMPARE(second.tryAcquire(), !held);
+        first.release();
+        QVERIFY(second.tryAcquire());
+    }
+
+    void showsTheMessageAsAsked_data() {
+        QTest::addColumn<Message>("message");
+        QTest::addColumn<QString>("shown"); // icon, buttons, the button pressed
+        const Message question{"Poistetaanko?", Icon::Question, Buttons::OkCancel};
+        // clang-format off
+        QTest::newRow("own caption")      << Message{"Voit <b>tallentaa", Icon::Information, Buttons::Ok, "saldori - Ei!"} << "1 OK OK";
+        QTest::newRow("question, OK")     << question << "4 OK Peru OK";
+        QTest::newRow("question, Cancel") << question << "4 OK Peru Peru";
+        QTest::newRow("no icon")          << Message{"Virhe!"} << "0 OK OK";
+        // clang-format on
+    }
+
+    void showsTheMessageAsAsked() {
+        QFETCH(Message, message);
+        QFETCH(QString, shown);
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box && box->textFormat() == Qt::PlainText);
+            seen << box->windowTitle() << box->text() << QString::number(box->icon());
+            for (QAbstractButton* button : box->buttons())
+                seen << button->text();
+            box->button(shown.endsWith("Peru") ? QMessageBox::Cancel : QMessageBox::Ok)->click();
+        });
+        const Answer answer = MessageBoxDialogs().show(message);
+        QCOMPARE(seen.join(u' ') + (answer == Answer::Ok ? " OK" : " Peru"),
+                 message.caption + ' ' + message.text + ' ' + shown);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
