@@ -39,6 +39,7 @@ template <typename Table> int wholeSave(const QString& fileName) {
 
 // A file's bytes (none: no file), the slots read from it, whether a save may replace it.
 using ReaderRow = std::tuple<QByteArray, QStringList, bool>;
+using Names = std::pair<QString, QString>;
 
 } // namespace
 
@@ -141,27 +142,25 @@ class RecordFileTest : public QObject {
     }
 
     void fileName_data() {
-        QTest::addColumn<QString>("borrower");
-        QTest::addColumn<QString>("expected"); // empty: no loan file
+        QTest::addColumn<Names>("row"); // the borrower, the loan file's name (empty: none)
         // clang-format off
-        QTest::newRow("comma, quotes, letters")    << "Virtanen, \"Äijä\"" << "Virtanen, \"Äijä\".kdx";
-        QTest::newRow("other case of an own file") << "Nimet" << "Nimet.kdx";
-        QTest::newRow("longest allowed")           << QString(244, u'a') << QString(244, u'a') + ".kdx";
-        QTest::newRow("dot")                       << "." << "";
-        QTest::newRow("dot dot")                   << ".." << "";
-        QTest::newRow("absolute path")             << "/etc/passwd" << "";
-        QTest::newRow("NUL")                       << QStringLiteral("a\0b") << "";
-        QTest::newRow("carriage return")           << "a\rb" << "";
-        QTest::newRow("too long")                  << QString(245, u'a') << "";
-        QTest::newRow("too long in bytes")         << QString(130, u'ä') << "";
-        QTest::newRow("the register")              << "nimet" << "";
-        QTest::newRow("the updater")               << "UpDater" << "";
+        QTest::newRow("comma, quotes, letters")    << Names{"Virtanen, \"Äijä\"", "Virtanen, \"Äijä\".kdx"};
+        QTest::newRow("other case of an own file") << Names{"Nimet", "Nimet.kdx"};
+        QTest::newRow("longest allowed")           << Names{QString(244, u'a'), QString(244, u'a') + ".kdx"};
+        QTest::newRow("dot")                       << Names{".", ""};
+        QTest::newRow("dot dot")                   << Names{"..", ""};
+        QTest::newRow("absolute path")             << Names{"/etc/passwd", ""};
+        QTest::newRow("NUL")                       << Names{QStringLiteral("a\0b"), ""};
+        QTest::newRow("carriage return")           << Names{"a\rb", ""};
+        QTest::newRow("too long")                  << Names{QString(245, u'a'), ""};
+        QTest::newRow("too long in bytes")         << Names{QString(130, u'ä'), ""};
+        QTest::newRow("the register")              << Names{"nimet", ""};
+        QTest::newRow("the updater")               << Names{"UpDater", ""};
         // clang-format on
     }
 
     void fileName() {
-        QFETCH(QString, borrower);
-        QFETCH(QString, expected);
+        const auto& [borrower, expected] = fetch<Names>();
         QCOMPARE(ledger::loanFileName(borrower).value_or(QString()), expected);
     }
 

@@ -53,20 +53,19 @@ class PlatformTest : public QObject {
     }
 
     void showsTheMessageAsAsked_data() {
-        QTest::addColumn<Message>("message");
-        QTest::addColumn<QString>("shown"); // icon, buttons, the button pressed
+        QTest::addColumn<std::pair<Message, QString>>(
+            "row"); // shown: icon, buttons, button pressed
         const Message question{"Poistetaanko?", Icon::Question, Buttons::OkCancel};
         // clang-format off
-        QTest::newRow("own caption")      << Message{"Voit <b>tallentaa", Icon::Information, Buttons::Ok, "saldori - Ei!"} << "1 OK OK";
-        QTest::newRow("question, OK")     << question << "4 OK Peru OK";
-        QTest::newRow("question, Cancel") << question << "4 OK Peru Peru";
-        QTest::newRow("no icon")          << Message{"Virhe!"} << "0 OK OK";
+        QTest::newRow("own caption")      << std::pair{Message{"Voit <b>tallentaa", Icon::Information, Buttons::Ok, "saldori - Ei!"}, u"1 OK OK"_qs};
+        QTest::newRow("question, OK")     << std::pair{question, u"4 OK Peru OK"_qs};
+        QTest::newRow("question, Cancel") << std::pair{question, u"4 OK Peru Peru"_qs};
+        QTest::newRow("no icon")          << std::pair{Message{"Virhe!"}, u"0 OK OK"_qs};
         // clang-format on
     }
 
     void showsTheMessageAsAsked() {
-        QFETCH(Message, message);
-        QFETCH(QString, shown);
+        const auto& [message, shown] = fetch<std::pair<Message, QString>>();
         QStringList seen;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

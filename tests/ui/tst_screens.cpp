@@ -104,23 +104,22 @@ class ScreensTest : public WindowTestCase {
     // The help screens in the help timer's ticks after the last step; "Esc" is the key. A step
     // comes when every timer has stopped; marked "~" when the help timer has, "!" at once.
     void help_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<int>("ticks");
+        using Steps = std::pair<QStringList, int>;
+        QTest::addColumn<Steps>("row");
         // clang-format off
-        QTest::newRow("help-menu") << QStringList{"Apua"} << 0;
-        QTest::newRow("help-menu-topics-closed") << QStringList{"Apua", "Ohjeet", "Command1"} << 9;
-        QTest::newRow("help-menu-about-closed") << QStringList{"Apua", "Tieto", "OK2"} << 15;
-        QTest::newRow("topics") << QStringList{"Apua", "Ohjeet"} << 10;
-        QTest::newRow("guided-help") << QStringList{"Apua", "Ohjeet", "ohjellaina"} << 15;
-        QTest::newRow("about") << QStringList{"Apua", "Tieto"} << 15;
-        QTest::newRow("about, Escape ignored") << QStringList{"Apua", "Tieto", "!Esc"} << 15;
-        QTest::newRow("about, closed before it is filled") << QStringList{"Apua", "Tieto", "~OK2", "Tieto"} << 15;
+        QTest::newRow("help-menu") << Steps{{"Apua"}, 0};
+        QTest::newRow("help-menu-topics-closed") << Steps{{"Apua", "Ohjeet", "Command1"}, 9};
+        QTest::newRow("help-menu-about-closed") << Steps{{"Apua", "Tieto", "OK2"}, 15};
+        QTest::newRow("topics") << Steps{{"Apua", "Ohjeet"}, 10};
+        QTest::newRow("guided-help") << Steps{{"Apua", "Ohjeet", "ohjellaina"}, 15};
+        QTest::newRow("about") << Steps{{"Apua", "Tieto"}, 15};
+        QTest::newRow("about, Escape ignored") << Steps{{"Apua", "Tieto", "!Esc"}, 15};
+        QTest::newRow("about, closed before it is filled") << Steps{{"Apua", "Tieto", "~OK2", "Tieto"}, 15};
         // clang-format on
     }
 
     void help() {
-        QFETCH(QStringList, steps);
-        QFETCH(int, ticks);
+        const auto& [steps, ticks] = fetch<std::pair<QStringList, int>>();
         openOnAinosLoans();
         for (QString step : steps) {
             const QChar mark = step.front();

@@ -39,16 +39,8 @@ class Server final : public Transfers {
 
 // What the server holds and does, the user's answer to the offer, then every message shown, the
 // files of the working folder, whether "Saldori.bin" holds the new release, the status line.
-struct Row {
-    QByteArray version;
-    QString fault;
-    Answer answer;
-    QByteArray list, noticeFile;
-    QList<Message> messages;
-    QStringList files;
-    bool replaced;
-    QString status;
-};
+using Row = std::tuple<QByteArray, QString, Answer, QByteArray, QByteArray, QList<Message>,
+                       QStringList, bool, QString>;
 
 const QByteArray kRelease("MZ\0\x01\xD7\r\nuusi", 10), kOld = "vanha ja pidempi kuin uusi";
 const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\r\nkirja\xD7\r\n";
@@ -101,18 +93,19 @@ class UpdateTest : public WindowTestCase {
     }
 
     void checkAndDownload() {
-        const Row& row = fetch<Row>();
+        const auto& [version, fault, answer, list, notice, messages, files, replaced, status] =
+            fetch<Row>();
         const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
         // clang-format off
-        Server server({{"versio.kdx", row.version}, {"update.kdx", row.noticeFile}, {"tiedostot.kdx", row.list},
+        Server server({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
                        {"Saldori.bin", kRelease}, {"UpDater.kdx", updater}, {"nimet.kdx", evil}, {"Aino.kdx", evil},
-                       {"pako", evil}}, row.fault);
+                       {"pako", evil}}, fault);
         // clang-format on
         writeBytes("nimet.kdx", kRegister);
         writeBytes("Aino.kdx", kLoans);
         writeBytes("Saldori.bin", kOld);
         w->vilkkulaskuri = 3;
-        dialogs.answers << row.answer;
+        dialogs.answers << answer;
         w->AutoUpdate = &server;
         w->apu->show();
         w->UpDate->click();
@@ -121,22 +114,21 @@ class UpdateTest : public WindowTestCase {
         for (Message& message : dialogs.shown)
             message.text.replace(QRegularExpression("^(Odottamaton virhe: ).+"), "\\1");
 
-        QCOMPARE(dialogs.shown, row.messages);
-        QCOMPARE(w->tila->text(), row.status);
-        const bool started = row.messages.endsWith(msg::kUpdateDownloaded);
+        QCOMPARE(dialogs.shown, messages);
+        QCOMPARE(w->tila->text(), status);
+        const bool started = messages.endsWith(msg::kUpdateDownloaded);
         if (started)
             QTRY_VERIFY(QFile::exists("käynnistetty"));
-        QCOMPARE(snapshotWorkDir().keys(), row.files);
-        QCOMPARE(readBytes("Saldori.bin"), row.replaced ? kRelease : kOld);
+        QCOMPARE(snapshotWorkDir().keys(), files);
+        QCOMPARE(readBytes("Saldori.bin"), replaced ? kRelease : kOld);
         QCOMPARE(readBytes("nimet.kdx") + readBytes("Aino.kdx"), kRegister + kLoans);
         QVERIFY(!QFile::exists("../pako") && !QFile::exists("/tmp/pako"));
         QCOMPARE(w->vilkkulaskuri, 3);
         // The window closes after an own newer version and a hand-over to the updater; the panel
         // stays open only then and after a failed download, for the user to quit.
-        const bool closes = started || row.messages.endsWith(msg::kOwnNewer);
+        const bool closes = started || messages.endsWith(msg::kOwnNewer);
         QCOMPARE(w->isVisible(), !closes);
-        QCOMPARE(Saldori::shown(w->WebUpdate),
-                 closes || row.messages.endsWith(msg::kDownloadFailed));
+        QCOMPARE(Saldori::shown(w->WebUpdate), closes || messages.endsWith(msg::kDownloadFailed));
     }
 };
 
