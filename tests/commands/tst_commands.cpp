@@ -380,7 +380,7 @@ class CommandsTest : public WindowTestCase {
         openOn({"a", "b", "c"}, "Aino", {});
         w->ohjeteksti->show(); // guided help
         const auto before = snapshotWorkDir();
-        onFullDisk([&] { act(*w); });
+        onFullDisk([&, &action = act] { action(*w); });
         QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(failedFile)});
         QCOMPARE(snapshotWorkDir(), before);
         QCOMPARE(entries(w->Laina), listed);
