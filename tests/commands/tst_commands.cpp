@@ -16,8 +16,7 @@ namespace {
 const QStringList kNames = {"Aino", "", "Pekka", "Ville", "../x"};
 const QStringList kAinoLoans = {"kirja", "", "10,50 € maitoa", "\"lapio\" ja kuokka"};
 
-// The register (none when empty), the name typed, the refusal, the slot the name goes to (-1:
-// none).
+// The register (none when empty), the name typed, the refusal, its slot (-1: none).
 using AddBorrowerRow = std::tuple<QStringList, QString, Message, int>;
 // Liisa's loans, the borrower, the loan typed, the refusal, Liisa's loans after.
 using AddLoanRow = std::tuple<QStringList, QString, QString, Message, QStringList>;
@@ -28,19 +27,16 @@ using DeleteLoansRow =
 // The borrower picked, what happens before the click, the register after, the messages.
 using DeleteBorrowerRow = std::tuple<QString, QString, QStringList, QList<Message>>;
 // The borrower picked; a key pressed in the list after Shift+Tab into it, or 0; the loan clicked
-// unless chosen by a key; a borrower typed before saving; the edit; the refusal; Aino's loans
-// after.
+// unless chosen by a key; a borrower typed before saving; the edit; the refusal; Aino's loans.
 using EditRow = std::tuple<QString, int, QString, QString, QString, Message, QStringList>;
 // What the user does, the file whose save fails, the loan list afterwards.
 using FailedSaveRow = std::tuple<std::function<void(Saldori&)>, QString, QStringList>;
 
 } // namespace
 
-// Each command as a user gives it, by keys and clicks, with a row for each of its branches: adding
-// borrowers and loans, which survive restarts and deletions; deleting ticked loans, and a borrower
-// with all their loans; editing a loan (borrower, panel, loan, the new text, then Enter or
-// "Tallenna"). A save that fails says so, changes no file and leaves nothing behind that a retry
-// would trip over; guided help does not tell the user the loan is stored.
+// Each command as a user gives it, by keys and clicks, a row for each of its branches: adding,
+// deleting and editing borrowers and loans. A save that fails says so, changes no file, leaves
+// nothing behind that a retry would trip over, and guided help does not call the loan stored.
 class CommandsTest : public WindowTestCase {
     Q_OBJECT
 
@@ -58,6 +54,7 @@ class CommandsTest : public WindowTestCase {
     }
 
   private slots:
+    void initTestCase() { QLocale::setDefault(QLocale("el_GR")); } // a desktop in Greek
     void addBorrower_data() {
         QTest::addColumn<AddBorrowerRow>("row");
         const QStringList slot57 = withAt(57, "Matti"), full = numbered("Nimi", 100);
@@ -77,12 +74,12 @@ class CommandsTest : public WindowTestCase {
         // A folder stands where the loan file would go; once it is gone, the name goes in.
         QTest::newRow("folder for its file") << AddBorrowerRow{slot57, "Liisa", msg::unreadableFile("Liisa.kdx"), 0};
         QTest::newRow("beside other case")   << AddBorrowerRow{QStringList{"liisa"}, "Liisa", Message(), 1};
-        QTest::newRow("only gap, blanks")    << AddBorrowerRow{withAt(5, "", full), " Liisa\t", Message(), 5};
+        QTest::newRow("only gap, blanks")    << AddBorrowerRow{withAt(5, "", full), " Liisa  ", Message(), 5};
         QTest::newRow("euro, no register")   << AddBorrowerRow{QStringList(), "Velka €", Message(), 0};
         // clang-format on
     }
 
-    // By keyboard: the name, then Enter.
+    // By keyboard, the name, then Enter; the Greek date and time are more than the files can hold.
     void addBorrower() {
         const auto& [names, typed, refusal, slot] = fetch<AddBorrowerRow>();
         if (!names.isEmpty())
@@ -90,7 +87,7 @@ class CommandsTest : public WindowTestCase {
         click(w->LLainaaja);
         settle(*w);
         const auto before = snapshotWorkDir();
-        w->Uusi->setText(typed);
+        type(w->Uusi, typed);
         if (refusal == msg::unreadableFile(typed + ".kdx"))
             QVERIFY(QDir().mkdir(typed + ".kdx"));
         QTest::keyClick(w->Uusi, Qt::Key_Return);
@@ -111,6 +108,10 @@ class CommandsTest : public WindowTestCase {
         QVERIFY(dialogs.shown.isEmpty());
         QCOMPARE(recordsIn("nimet.kdx"), records(withAt(slot, stored, names), 100));
         QCOMPARE(recordsIn(stored + ".kdx"), records({}, 30));
+        const QString header = QString::fromLatin1(readBytes("nimet.kdx").split('\r').first());
+        const QRegularExpression greek(R"(^\S+ muistaa! \d+/\d+/\d\d \d+:\d\d:\d\d \?\.\?\.$)");
+        QVERIFY2(header.contains(greek), qPrintable(header));
+        QVERIFY(synced.contains(QDir::current().canonicalPath()));
         // The add-borrower panel hands over to the add-loans panel, on the new borrower.
         QCOMPARE(settle(*w), 16);
         QVERIFY(w->Add->isHidden() && !w->Add1->isHidden());
@@ -164,41 +165,10 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(w->Lainaaja1->currentText(), refusal == msg::kNoLoanFile ? QString() : borrower);
         QCOMPARE(w->LainaLisaa->text(), QString());
         QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
-    }
-
-    // Typed as a user types them, on a desktop whose date and time the files cannot hold.
-    void survivesRestartsAndDeletions() {
-        const QString borrower = "Virtanen, Liisa", milk = "10,50 € maitoa";
-        const QString book = "\"kirja\" ja kynä", bike = "polkupyörä";
-        const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
-        QLocale::setDefault(QLocale("el_GR"));
-        click(w->LLainaaja);
-        settle(*w);
-        type(w->Uusi, borrower + '\r');
-        settle(*w);
-        for (const QString& loan : {milk, book, bike})
-            type(w->LainaLisaa, loan + '\r');
-        click(w->sulje2);
-        settle(*w);
-        const QString header = QString::fromLatin1(readBytes("nimet.kdx").split('\r').first());
-        const QRegularExpression greek(R"(^\S+ muistaa! \d+/\d+/\d\d \d+:\d\d:\d\d \?\.\?\.$)");
-        QVERIFY2(header.contains(greek), qPrintable(header));
-        QVERIFY(synced.contains(QDir::current().canonicalPath()));
-
-        reopen();
-        pickFromList(w->Lainaaja, borrower);
-        tickEntry(w->Laina, book);
-        click(w->PLaina);
-        reopen();
-        pickFromList(w->Lainaaja, borrower);
-        QCOMPARE(entries(w->Laina), (QStringList{milk, bike}));
-        QCOMPARE(recordsIn(borrower + ".kdx"), records({milk, bike}, 30));
-        QCOMPARE(recordsIn("nimet.kdx"), records({borrower}, 100));
-        QVERIFY(dialogs.shown.isEmpty());
         // Closing writes nothing: every change was saved when it was made.
-        const auto before = snapshotWorkDir();
+        const auto files = snapshotWorkDir();
         QVERIFY(w->close());
-        QCOMPARE(snapshotWorkDir(), before);
+        QCOMPARE(snapshotWorkDir(), files);
     }
 
     void deleteLoans_data() {

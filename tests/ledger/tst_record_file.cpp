@@ -43,9 +43,8 @@ using Names = std::pair<QString, QString>;
 
 } // namespace
 
-// The register and loan files: their Windows-1252 against the toolkit's, what is written byte for
-// byte, what a file the program did not write yields, which borrower names may become a file, and
-// that a save killed midway leaves every file whole.
+// The data files: their code page, their bytes, files from elsewhere, which names may become a
+// file, and that a save killed midway leaves every file whole.
 class RecordFileTest : public QObject {
     Q_OBJECT
 

@@ -5,10 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// What the program asks of the desktop. One running copy at a time: a lock that names no live copy
-// here does not block the next start, and where no lock can be made, none is needed. The real
-// message box shows exactly what the program asks for, typed text as typed and Qt's own texts in
-// Finnish, and reports the button pressed.
+// One running copy at a time: only a lock of a live copy here blocks a start, and where no lock
+// can be made, none is needed. The message box shows exactly what the program asks for, typed
+// text as typed and Qt's own texts in Finnish, and reports the button pressed.
 class PlatformTest : public QObject {
     Q_OBJECT
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// What a test needs to open the window on a folder of its own, drive it as a user does and read
-// what it wrote.
+// Opens the window on a folder of its own, drives it as a user does and reads what it wrote.
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
@@ -126,11 +125,12 @@ inline void tickEntry(QListWidget* list, const QString& text) {
     clickEntry(list, text, true);
 }
 
-// Any text, letters beyond Latin-1 included, as key presses carrying that text; CR is Enter.
+// Any text, letters beyond Latin-1 and emoji included, as key presses carrying it; CR is Enter.
 inline void type(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-        const Qt::Key key = c == u'\r' ? Qt::Key_Return : Qt::Key_unknown;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+    for (qsizetype at = 0; at < text.size(); at += text[at].isHighSurrogate() ? 2 : 1) {
+        const QString c = text.mid(at, text[at].isHighSurrogate() ? 2 : 1);
+        const Qt::Key key = c == u"\r" ? Qt::Key_Return : Qt::Key_unknown;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c);
         QApplication::sendEvent(box, &press);
     }
 }
@@ -150,17 +150,7 @@ template <typename View> QStringList entries(const View* view) {
     return result;
 }
 
-inline QStringList enabledMenuLabels(const Saldori& window) {
-    QStringList enabled;
-    for (const QLabel* label : window.findChildren<MenuLabel*>())
-        if (label->isEnabled())
-            enabled << label->objectName();
-    enabled.sort();
-    return enabled;
-}
-
-// Lets the panel transition run out, the blink alongside and then to its end; answers the
-// transition's ticks.
+// Runs the panel transition out, the blink alongside and then to its end; answers the ticks.
 inline int settle(Saldori& window) {
     int ticks = 0;
     for (; ticks < 1000 && window.liikuttaja->isEnabled(); ++ticks) {
@@ -190,7 +180,14 @@ class WindowTestCase : public QObject {
     Q_OBJECT
 
   protected:
-    void reopen();
+    void reopen() {
+        w.reset();
+        w = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+        w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get()))
+            qWarning("the window did not become active");
+    }
 
     RecordingDialogs dialogs;
     std::unique_ptr<TempWorkDir> dir;

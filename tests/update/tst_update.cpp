@@ -18,10 +18,9 @@ class Server final : public Transfers {
             qFatal("the test server did not start");
         base_ = "http://127.0.0.1:" + python_.readLine().trimmed() + '/';
         if (fault == "refused")
-            stop();
+            python_.kill(), python_.waitForFinished();
     }
-    ~Server() override { stop(); }
-    void stop() {
+    ~Server() override {
         python_.kill();
         python_.waitForFinished();
     }
