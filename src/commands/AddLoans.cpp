@@ -113,7 +113,7 @@ void Saldori::OK1_Click() {
     MuistiClear();
     Lue1();
     LueNimet();
-    LisaaLaina1();
+    const bool added = LisaaLaina1();
     // Writing back is for a borrower who has a loan file; for a typed name without one it would
     // only leave a stray file behind. What is on disk is what the user has, so a failed save
     // must not leave the table claiming more.
@@ -123,13 +123,13 @@ void Saldori::OK1_Click() {
         Lue1();
     }
     LainaLisaa->setText(QString());
-    if (saved)
+    if (added && saved)
         ohjeteksti->setText(hint::kLoanSaved);
     colours::setBold(OK1, false);
     LainaLisaa->setFocus();
 }
 
-void Saldori::LisaaLaina1() {
+bool Saldori::LisaaLaina1() {
     const QString loan = entry::asStored(LainaLisaa->text());
     const QString borrower = Lainaaja1->currentText();
     const LoanProblem problem = entry::checkNewLoan(loan, muisti2, borrower);
@@ -137,9 +137,10 @@ void Saldori::LisaaLaina1() {
         ask(*refusal);
         if (problem == LoanProblem::NoLoanFile)
             setBorrowerText(*this, QString());
-        return;
+        return false;
     }
     muisti2[ledger::firstFreeSlot(muisti2)] = loan;
+    return true;
 }
 
 void Saldori::sulje2_Click() {

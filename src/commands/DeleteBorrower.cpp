@@ -13,8 +13,6 @@
 namespace {
 
 constexpr int kBlinkPLainaaja = 3;
-// Tells the caller that nobody was deleted; it means nothing to the transition engine.
-const QString kNothingDeleted = QStringLiteral("ohno");
 
 } // namespace
 
@@ -27,34 +25,33 @@ void Saldori::PLainaaja_Click() {
         ask(msg::kNoNamesToDelete);
         return;
     }
-    PoistaLainaaja();
+    const bool deleted = PoistaLainaaja();
     Lainaaja->clear();
     Laina->clear();
     LueNimet();
     LisaaNimet();
     setComboText(Lainaaja, ui_text::kPrompt);
-    if (guidedHelp() && liiketila != kNothingDeleted)
+    if (guidedHelp() && deleted)
         ohjeteksti->setText(hint::kBorrowerDeleted);
-    liiketila.clear();
 }
 
 // Writes the register itself, also when nobody is deleted, so that the loan file goes only
-// once the register on disk no longer names the borrower: a failed save loses nothing.
-void Saldori::PoistaLainaaja() {
-    const bool chosen = Lainaaja->currentText() != ui_text::kPrompt && !kenen.isEmpty();
+// once the register on disk no longer names the borrower: a failed save loses nothing. Only the
+// borrower the screen shows as picked is deleted; a name typed over it is not a pick.
+bool Saldori::PoistaLainaaja() {
+    const bool chosen = borrowerPicked();
     const int slot = chosen ? ledger::slotOf(muisti, kenen) : -1;
     if (slot < 0) {
         ask(chosen ? msg::kBorrowerMissing : msg::kChooseBorrower);
-        liiketila = kNothingDeleted;
         TallennaNimet();
-        return;
+        return false;
     }
     muisti[slot].clear();
     if (!TallennaNimet()) {
         muisti[slot] = kenen;
-        liiketila = kNothingDeleted;
-        return;
+        return false;
     }
     if (const auto loanFile = ledger::loanFileName(kenen))
         QFile::remove(*loanFile);
+    return true;
 }

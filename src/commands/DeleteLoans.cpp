@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kBlinkPLaina = 4;
-const QString kNothingDeleted = QStringLiteral("ohno");
 
 bool showsNoLoans(const QListWidget* list) {
     return list->count() == 1 && list->item(0)->text() == ui_text::kNoLoans;
@@ -31,7 +30,8 @@ void Saldori::PLaina_Click() {
     LueNimet();
     // An empty list shows nobody's loans: compacting it would wipe the borrower's file.
     const std::pair<bool, Message> refusals[] = {
-        {ledger::slotOf(muisti, kenen) < 0, msg::kChooseFromList},
+        {ledger::slotOf(muisti, kenen) < 0 || Lainaaja->currentText() != kenen,
+         msg::kChooseFromList},
         {!ledger::anyFilled(muisti), msg::kNoBorrowersForDelete},
         {Laina->count() == 0, msg::kChooseFromList},
         {showsNoLoans(Laina), msg::noLoans(Lainaaja->currentText())},
@@ -57,10 +57,7 @@ void Saldori::PLaina_Click() {
     if (saved && muisti2[0].isEmpty() && ask(msg::askDeleteBorrower(kenen)) == Answer::Ok) {
         MuistiClear();
         LueNimet();
-        const QString state = liiketila;
-        PoistaLainaaja();
-        borrowerRemoved = liiketila != kNothingDeleted;
-        liiketila = state;
+        borrowerRemoved = PoistaLainaaja();
         Lainaaja->clear();
         Laina->clear();
         LueNimet();

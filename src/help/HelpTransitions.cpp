@@ -1,4 +1,5 @@
 #include "help/HelpTransitionTable.h"
+#include "ui/FocusKeeper.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 #include "ui/TransitionTable.h"
@@ -75,6 +76,7 @@ void perform(Saldori& window, const help_transitions::Action& action) {
 } // namespace
 
 void Saldori::ohjeliikuttaja_Timer() {
+    const FocusKeeper keeper(*this);
     const help_transitions::Row* row = help_transitions::find(ohjetila);
     if (row == nullptr) {
         // Stopped first: no further tick may reach here while the box waits for the user.

@@ -1,6 +1,10 @@
 #include "platform/Dialogs.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <optional>
 
 namespace {
 
@@ -20,6 +24,31 @@ QMessageBox::Icon boxIcon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Keys pressed before a question could be read (typed ahead, or the second of two quick
+// presses) must not answer it.
+class EarlyKeysIgnored final : public QObject {
+  public:
+    explicit EarlyKeysIgnored(const QWidget* box) : box_(box) {
+        shown_.start();
+        qApp->installEventFilter(this);
+    }
+    ~EarlyKeysIgnored() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool key = event->type() == QEvent::KeyPress ||
+                         event->type() == QEvent::ShortcutOverride ||
+                         event->type() == QEvent::KeyRelease;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return key && widget && widget->window() == box_ && !shown_.hasExpired(kReadingMs);
+    }
+
+  private:
+    static constexpr qint64 kReadingMs = 400;
+    const QWidget* box_;
+    QElapsedTimer shown_;
+};
+
 } // namespace
 
 Answer MessageBoxDialogs::show(const Message& message) {
@@ -28,6 +57,10 @@ Answer MessageBoxDialogs::show(const Message& message) {
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::OkCancel)
         box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Ok);
+    const bool keeps = message.buttons == Buttons::OkCancel && message.byDefault == Answer::Cancel;
+    box.setDefaultButton(keeps ? QMessageBox::Cancel : QMessageBox::Ok);
+    std::optional<EarlyKeysIgnored> typedAhead;
+    if (message.buttons == Buttons::OkCancel)
+        typedAhead.emplace(&box);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }

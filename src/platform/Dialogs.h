@@ -16,6 +16,8 @@ struct Message {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     QString caption = kAppTitle;
+    // What Enter answers: a question that destroys data keeps it by default.
+    Answer byDefault = Answer::Ok;
 
     friend bool operator==(const Message&, const Message&) = default;
 };

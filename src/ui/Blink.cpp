@@ -1,4 +1,5 @@
 #include "ui/Colours.h"
+#include "ui/FocusKeeper.h"
 #include "ui/MenuLabel.h"
 #include "ui/Saldori.h"
 
@@ -29,6 +30,7 @@ constexpr int kFlashes = 4;
 void Saldori::Vilkuta_Timer() {
     if (vilkkukohde < 1 || vilkkukohde > int(std::size(kBlinkRows)))
         return;
+    const FocusKeeper keeper(*this);
     const BlinkRow& row = kBlinkRows[vilkkukohde - 1];
     MenuLabel* label = this->*row.label;
 
@@ -45,10 +47,13 @@ void Saldori::Vilkuta_Timer() {
     }
 
     if (row.end == BlinkEnd::CloseWindow) {
+        Vilkuta->stop();
         close();
         return;
     }
-    colours::setText(label, colours::kYellow);
+    // Lit as under the mouse, and alone: a label lit by an earlier blink goes back to green.
+    for (MenuLabel* other : menuLabels())
+        colours::setText(other, other == label ? colours::kYellow : colours::kGreen);
     vilkkukohde = 0;
     vilkkulaskuri = 0;
     Vilkuta->stop();

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <utility>
 
 MenuLabel::MenuLabel(QWidget* parent) : QLabel(parent) {
@@ -51,5 +52,19 @@ void MenuLabel::keyPressEvent(QKeyEvent* event) {
 
 void MenuLabel::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
-    emit hovered();
+    update();
+}
+
+void MenuLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void MenuLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

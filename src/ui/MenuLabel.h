@@ -4,8 +4,8 @@
 
 // A menu entry: a plain label that reports clicks and every movement of the mouse over it. A
 // double-click is a click followed by a double-click event, and only the click is reported.
-// The keyboard reaches it with Tab, shows it as the mouse does, and clicks it with Space or
-// Enter.
+// The keyboard reaches it with Tab, which frames it, and clicks it with Space or Enter; the
+// frame is the keyboard's own mark, apart from the colour that follows the mouse.
 class MenuLabel : public QLabel {
     Q_OBJECT
 
@@ -26,6 +26,8 @@ class MenuLabel : public QLabel {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool doubleClicked_ = false;

@@ -114,7 +114,7 @@ inline Message askDeleteBorrower(const QString& borrower) {
     return {QStringLiteral("Lainaajalla ") + borrower +
                 QStringLiteral(" ei ole enää lainoja. Haluatko poistaa kyseisen lainaajan "
                                "listalta?"),
-            Icon::Question, Buttons::OkCancel};
+            Icon::Question, Buttons::OkCancel, kAppTitle, Answer::Cancel};
 }
 
 // Deleting a borrower.

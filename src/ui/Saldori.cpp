@@ -2,9 +2,11 @@
 
 #include "help/LinkLabel.h"
 #include "platform/Transfers.h"
+#include "platform/WindowGone.h"
 #include "ui/Accessibility.h"
 #include "ui/BakedImages.h"
 #include "ui/Colours.h"
+#include "ui/HintLabel.h"
 #include "ui/Layout.h"
 #include "ui/MenuLabel.h"
 #include "ui/PickComboBox.h"
@@ -98,6 +100,7 @@ Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
     accessibility::describe(this);
     connectHandlers();
     Ajastin->start();
+    endWhenWindowDestroyed(this);
     Form_Load();
 }
 
@@ -173,8 +176,10 @@ void Saldori::buildControls() {
     SaldoriNimi = make<QLabel>(Tietoa, "SaldoriNimi");
 
     // The hint line and its button slide over the menu column, so they lie on top.
-    ohjeteksti = make<QLabel>(this, "ohjeteksti");
+    auto* hint = make<HintLabel>(this, "ohjeteksti");
+    ohjeteksti = hint;
     takaisin2 = make<QPushButton>(this, "takaisin2");
+    hint->keepAbove(takaisin2);
 
     Line1 = make<QWidget>(this, "Line1");
     Line2 = make<QWidget>(this, "Line2");
@@ -261,6 +266,9 @@ void Saldori::setTabOrder() {
 }
 
 void Saldori::connectHandlers() {
+    const auto command = [this](const QWidget* control, void (Saldori::*handler)()) {
+        return [this, control, handler] { runCommand(control, handler); };
+    };
     const std::pair<MenuLabel*, void (Saldori::*)()> menu[] = {
         {LLainaaja, &Saldori::LLainaaja_Click}, {LLaina, &Saldori::LLaina_Click},
         {PLainaaja, &Saldori::PLainaaja_Click}, {PLaina, &Saldori::PLaina_Click},
@@ -268,7 +276,7 @@ void Saldori::connectHandlers() {
         {Lopeta, &Saldori::Lopeta_Click},
     };
     for (const auto& [label, handler] : menu)
-        connect(label, &MenuLabel::clicked, this, handler);
+        connect(label, &MenuLabel::clicked, this, command(label, handler));
     for (MenuLabel* label : menuLabels())
         connect(label, &MenuLabel::hovered, this, [this, label] { menuLabel_MouseMove(label); });
 
@@ -291,15 +299,17 @@ void Saldori::connectHandlers() {
         {Tieto, &Saldori::Tieto_Click},
         {OK2, &Saldori::OK2_Click},
     };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
+    for (const auto& [button, handler] : buttons) {
+        connect(button, &QPushButton::clicked, this, command(button, handler));
+        button->installEventFilter(this);
+    }
 
     connect(static_cast<PickComboBox*>(Lainaaja), &PickComboBox::picked, this,
-            &Saldori::Lainaaja_Click);
+            command(Lainaaja, &Saldori::Lainaaja_Click));
     // A click on the list is any change of its selected entry, by mouse or by keys.
     connect(Laina, &QListWidget::itemSelectionChanged, this, [this] {
         if (!Laina->selectedItems().isEmpty())
-            Laina_Click();
+            runCommand(Laina, &Saldori::Laina_Click);
     });
     // A tick, by mouse or Space, is a click on its entry too; a click on a check box alone
     // would leave the entry unselected.
@@ -308,18 +318,18 @@ void Saldori::connectHandlers() {
             const QSignalBlocker once(Laina);
             Laina->setCurrentItem(item);
         }
-        Laina_Click();
+        runCommand(Laina, &Saldori::Laina_Click);
     });
     connect(Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);
-    connect(Uusi, &QLineEdit::returnPressed, this, &Saldori::OK_Click);
-    connect(Lainaaja1->lineEdit(), &QLineEdit::textEdited, this, &Saldori::Lainaaja1_Change);
+    connect(Uusi, &QLineEdit::returnPressed, this, command(OK, &Saldori::OK_Click));
     connect(LainaLisaa, &QLineEdit::textChanged, this, &Saldori::LainaLisaa_Change);
-    connect(LainaLisaa, &QLineEdit::returnPressed, this, &Saldori::OK1_Click);
-    connect(Mtlaina, &QLineEdit::returnPressed, this, &Saldori::Tallenna_Click);
+    connect(LainaLisaa, &QLineEdit::returnPressed, this, command(OK1, &Saldori::OK1_Click));
+    connect(Mtlaina, &QLineEdit::returnPressed, this, command(Tallenna, &Saldori::Tallenna_Click));
 
-    new LinkLabel(Koti, [this] { Koti_Click(); });
-    new LinkLabel(SPosti, [this] { SPosti_Click(); });
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &Saldori::apu_Escape);
+    new LinkLabel(Koti, command(Koti, &Saldori::Koti_Click));
+    new LinkLabel(SPosti, command(SPosti, &Saldori::SPosti_Click));
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            command(takaisin, &Saldori::apu_Escape));
 }
 
 bool Saldori::guidedHelp() const {

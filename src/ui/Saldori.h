@@ -6,10 +6,12 @@
 #include "ui/Ticker.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
 #include <span>
+#include <utility>
 
 class MenuLabel;
 class QComboBox;
@@ -163,7 +165,7 @@ class Saldori : public QWidget {
     void Lainaaja1_Change();
     void LainaLisaa_Change();
     void OK1_Click();
-    void LisaaLaina1();
+    bool LisaaLaina1(); // false: refused
     void sulje2_Click();
 
     // Editing a loan.
@@ -179,7 +181,7 @@ class Saldori : public QWidget {
 
     // Deleting a borrower.
     void PLainaaja_Click();
-    void PoistaLainaaja();
+    bool PoistaLainaaja(); // false: nobody deleted
 
     // Help menu, help topics and guided help, with their own transition timer.
     void Apua_Click();
@@ -221,11 +223,22 @@ class Saldori : public QWidget {
     static bool shown(const QWidget* widget);
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // Input that arrives while something slides: see docs/design.md.
+    class FocusKeeper;
+    bool takesInput(const QWidget* control);
+    void runCommand(const QWidget* control, void (Saldori::*handler)());
+    void finishAnimations();
+    bool usable(const QWidget* control) const;
+    std::array<std::pair<QGroupBox*, QWidget*>, 7> panelFocus() const;
+    void placeFocus();
+    bool borrowerPicked() const;
+
     void buildControls();
     void applyLayout();
     void applyLooks();
@@ -240,7 +253,9 @@ class Saldori : public QWidget {
     Dialogs& dialogs_;
     AddressOpener* addressOpener_ = &desktopAddressOpener();
     QPoint dragOffset_;
-    QImage backdrop_[2]; // for ordinary and for dense screens
+    bool commandRunning_ = false;
+    QPointer<QWidget> returnFocus_; // where the user was when a panel opened over the main screen
+    QImage backdrop_[2];            // for ordinary and for dense screens
 };
 
 // Filling a combo box keeps its text, as the program expects of its lists.

@@ -1,3 +1,4 @@
+#include "ui/FocusKeeper.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 #include "ui/TransitionTable.h"
@@ -96,6 +97,7 @@ void perform(Saldori& window, const transitions::Row& row, QGroupBox* panel,
 } // namespace
 
 void Saldori::liikuttaja_Timer() {
+    const FocusKeeper keeper(*this);
     const transitions::Row* row = transitions::find(liiketila, shown(Add));
     if (row == nullptr) {
         // Stopped first: no further tick may reach here while the box waits for the user.

@@ -13,7 +13,8 @@
 
 // Lets a failed comparison of messages print both.
 inline char* toString(const Message& m) {
-    return QTest::toString(std::tuple(m.text, int(m.icon), int(m.buttons), m.caption));
+    return QTest::toString(
+        std::tuple(m.text, int(m.icon), int(m.buttons), m.caption, int(m.byDefault)));
 }
 
 // The row of a data-driven test whose one column is "row".
@@ -125,21 +126,34 @@ inline void tickEntry(QListWidget* list, const QString& text) {
     clickEntry(list, text, true);
 }
 
+// Keys go where the keyboard focus is, as a user's do; a walk that has lost it is broken.
+inline QWidget* focused() {
+    QWidget* widget = QApplication::focusWidget();
+    if (widget == nullptr)
+        qFatal("no control has the keyboard focus");
+    return widget;
+}
+
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focused(), key, modifiers);
+}
+
 // Any text, letters beyond Latin-1 and emoji included, as key presses carrying it; CR is Enter.
-inline void type(QWidget* box, const QString& text) {
+inline void type(const QString& text) {
     for (qsizetype at = 0; at < text.size(); at += text[at].isHighSurrogate() ? 2 : 1) {
         const QString c = text.mid(at, text[at].isHighSurrogate() ? 2 : 1);
         const Qt::Key key = c == u"\r" ? Qt::Key_Return : Qt::Key_unknown;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, c);
-        QApplication::sendEvent(box, &press);
+        QKeyEvent keyPress(QEvent::KeyPress, key, Qt::NoModifier, c);
+        QApplication::sendEvent(focused(), &keyPress);
     }
 }
 
+// Into the box clicked first, replacing what it held.
 inline void retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    type(edit, text);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_Delete);
+    type(text);
 }
 
 // The entries of a list or a drop-down list, in order.
@@ -161,6 +175,19 @@ inline int settle(Saldori& window) {
     for (int tick = 0; tick < 100 && window.Vilkuta->isEnabled(); ++tick)
         window.Vilkuta_Timer();
     return ticks;
+}
+
+// Time passing: one tick of every running timer, as often as asked.
+inline void tickAll(Saldori& window, int ticks) {
+    for (int tick = 0; tick < ticks; ++tick) {
+        for (const auto& [timer, onTick] :
+             {std::pair{window.liikuttaja, &Saldori::liikuttaja_Timer},
+              {window.ohjeliikuttaja, &Saldori::ohjeliikuttaja_Timer},
+              {window.Vilkuta, &Saldori::Vilkuta_Timer},
+              {window.Ajastin, &Saldori::Ajastin_Timer}})
+            if (timer->isEnabled())
+                (window.*onTick)();
+    }
 }
 
 // Lets every timer run out, the help timer last; answers the help timer's ticks.

@@ -1,0 +1,233 @@
+#include "support/Harness.h"
+#include "ui/Colours.h"
+#include "ui/Twips.h"
+
+#include <random>
+
+namespace {
+
+// Answers a message as the action that raised it says: one ending in "!" cancels.
+struct AnsweringDialogs final : Dialogs {
+    Answer show(const Message& message) override {
+        shown << message;
+        return cancel ? Answer::Cancel : Answer::Ok;
+    }
+    QList<Message> shown;
+    bool cancel = false;
+};
+
+const QStringList kTexts = {"Aino", "Liisa", "x", " Pekka ", "kirja"};
+const QStringList kKeys = {"Return", "Space", "Esc", "Tab", "Backtab"};
+// At rest an open panel has its full height.
+const QMap<QString, int> kOpenHeight = {{"Add", 1095},      {"Add1", 1815}, {"Muokkaus", 1650},
+                                        {"apu", 1095},      {"Ohje", 855},  {"Tietoa", 1455},
+                                        {"WebUpdate", 1100}};
+const QStringList kWaysBack = {"OK2",      "Command1", "takaisin2", "takaisin",
+                               "Command3", "sulje2",   "sulje1"};
+
+} // namespace
+
+// A user at any speed, playing actions ("click Name", "click Laina>entry", "key Tab",
+// "type text", "wait 5") on a fresh window, who then tells what is wrong with it.
+class RandomUser {
+    AnsweringDialogs dialogs;
+    std::unique_ptr<TempWorkDir> dir;
+    std::unique_ptr<Saldori> w;
+
+    void open(int start) {
+        w.reset();
+        dir = std::make_unique<TempWorkDir>();
+        dialogs.shown.clear();
+        if (start == 1) {
+            writeRecordFile("nimet.kdx", {"Aino", "", "Pekka"}, 100);
+            writeRecordFile("Aino.kdx", {"kirja", "levy"}, 30);
+            writeRecordFile("Pekka.kdx", {}, 30);
+        } else if (start == 2) {
+            writeRecordFile("nimet.kdx", numbered("Nimi", 100), 100);
+            writeRecordFile("Nimi0.kdx", numbered("laina ", 30), 30);
+        }
+        w = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+        w->findChild<QLineEdit*>("URL")->setText("http://127.0.0.1:9/versio.kdx");
+        w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get()))
+            qWarning("the window did not become active");
+    }
+
+    bool usable(const QWidget* control) const {
+        return control && control->isVisibleTo(w.get()) && control->isEnabled();
+    }
+
+    // What a user could click now: enabled controls in sight, and the entries of its lists.
+    QStringList clickable() const {
+        QStringList names;
+        for (QWidget* control : w->findChildren<QWidget*>())
+            if ((control->inherits("MenuLabel") || control->inherits("QPushButton")) &&
+                usable(control) && control != w->Lopeta)
+                names << control->objectName();
+        if (usable(w->Laina))
+            for (const QString& entry : entries(w->Laina))
+                names << "Laina>" + entry;
+        for (const QComboBox* combo : {w->Lainaaja, w->Lainaaja1})
+            if (usable(combo))
+                for (const QString& entry : entries(combo))
+                    names << combo->objectName() + '>' + entry;
+        return names;
+    }
+
+    QString randomAction(std::mt19937& rng) const {
+        const QString cancel = rng() % 2 ? "!" : "";
+        const QStringList names = clickable();
+        switch (rng() % 5) {
+        case 0:
+            return "key " + kKeys[rng() % kKeys.size()] + cancel;
+        case 1:
+            return "type " + kTexts[rng() % kTexts.size()];
+        case 2:
+            return "wait " + QString::number(rng() % 20);
+        default:
+            return names.isEmpty() ? "wait 1" : "click " + names[rng() % names.size()] + cancel;
+        }
+    }
+
+    void perform(QString action) {
+        dialogs.cancel = action.endsWith(u'!');
+        action.remove(QRegularExpression("!$"));
+        const QString verb = action.section(u' ', 0, 0), what = action.section(u' ', 1);
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
+        auto* control = w->findChild<QWidget*>(what.section(u'>', 0, 0));
+        const QString entry = what.section(u'>', 1);
+        if (verb == "wait")
+            tickAll(*w, what.toInt());
+        else if (verb == "key")
+            QTest::keyClick(focus, Qt::Key(QKeySequence(what)[0].key()));
+        else if (verb == "type")
+            QTest::keyClicks(focus, what);
+        else if (auto* list = qobject_cast<QListWidget*>(control); usable(list) && !entry.isEmpty())
+            list->findItems(entry, Qt::MatchExactly).isEmpty() ? void() : tickEntry(list, entry);
+        else if (auto* combo = qobject_cast<QComboBox*>(control); usable(combo) && !entry.isEmpty())
+            combo->findText(entry) < 0 ? void() : pickFromList(combo, entry);
+        else if (usable(control))
+            click(control);
+    }
+
+    // Every timer run out, then the window at rest: panels whole, one label lit at most, the
+    // focus on something usable. A user who chose "Poistu" has ended the program.
+    QString restingFault() {
+        tickAll(*w, 2000);
+        if (w->liikuttaja->isEnabled() || w->ohjeliikuttaja->isEnabled() || w->Vilkuta->isEnabled())
+            return "a timer never stops";
+        if (!w->isVisible())
+            return {};
+        for (const auto& [name, height] : kOpenHeight.asKeyValueRange())
+            if (const auto* panel = w->findChild<QWidget*>(name);
+                Saldori::shown(panel) && twips::height(panel) != height)
+                return name + " rests at " + QString::number(twips::height(panel));
+        if (Saldori::shown(w->ohjeteksti) && twips::left(w->ohjeteksti) != 80)
+            return "the hint line rests at " + QString::number(twips::left(w->ohjeteksti));
+        int lit = 0;
+        for (const MenuLabel* label : w->findChildren<MenuLabel*>()) {
+            lit += colours::text(label) == colours::kYellow;
+            if (colours::text(label) != colours::kGreen && colours::text(label) != colours::kYellow)
+                return label->objectName() + " stays in a blink colour";
+        }
+        if (QWidget* focus = QApplication::focusWidget(); focus && !usable(focus))
+            return "the focus is on " + focus->objectName() + ", which cannot be used";
+        return lit > 1 ? "two labels are lit" : QString();
+    }
+
+    // The visible ways back must lead to the whole menu with no panel open.
+    QString wayBackFault() {
+        for (int step = 0; step < 8 && w->isVisible(); ++step) {
+            const auto labels = w->findChildren<MenuLabel*>();
+            if (std::all_of(labels.begin(), labels.end(), [](auto* l) { return l->isEnabled(); }) &&
+                std::none_of(
+                    kOpenHeight.keyBegin(), kOpenHeight.keyEnd(),
+                    [&](const QString& n) { return Saldori::shown(w->findChild<QWidget*>(n)); }) &&
+                !Saldori::shown(w->ohjeteksti))
+                return {};
+            const auto back = std::find_if(kWaysBack.begin(), kWaysBack.end(), [&](auto& name) {
+                return usable(w->findChild<QWidget*>(name));
+            });
+            if (back == kWaysBack.end())
+                return "no way back to the menu";
+            perform("click " + *back);
+            tickAll(*w, 2000);
+        }
+        return w->isVisible() ? "the way back never reaches the menu" : QString();
+    }
+
+    // Whole files, and the borrower list shows the register.
+    QString filesFault() {
+        QStringList names;
+        for (const QString& file : QDir().entryList({"*.kdx"}, QDir::Files)) {
+            const QList<QByteArray> lines = readBytes(file).split('\n').mid(1);
+            if (lines.size() != (file == "nimet.kdx" ? 101 : 31) || !lines.last().isEmpty() ||
+                !std::all_of(lines.begin(), lines.end() - 1,
+                             [](const QByteArray& line) { return line.endsWith("\xD7\r"); }))
+                return file + " is not whole";
+            for (const QByteArray& line : lines)
+                if (file == "nimet.kdx" && line.size() > 2)
+                    names << QString::fromLatin1(line.chopped(2));
+        }
+        if (!QFile::exists("nimet.kdx") || !w->isVisible())
+            return {};
+        return entries(w->Lainaaja) ==
+                       (names.isEmpty() ? QStringList{ui_text::kNoBorrowers} : names)
+                   ? QString()
+                   : "the borrower list is not the register";
+    }
+
+  public:
+    QString play(int start, QStringList& actions, std::mt19937* rng = nullptr, int length = 0) {
+        open(start);
+        for (int i = 0; rng ? i < length : i < actions.size(); ++i) {
+            if (rng)
+                actions << randomAction(*rng);
+            perform(actions[i]);
+        }
+        for (const QString& fault : {restingFault(), wayBackFault(), filesFault()})
+            if (!fault.isEmpty())
+                return fault;
+        return dialogs.shown.contains(msg::kVirhe) ? "Virhe!" : QString();
+    }
+
+    // The shortest sequence found that still fails, one action left out at a time.
+    QStringList shrink(int start, QStringList actions) {
+        for (int i = 0; i < actions.size();) {
+            QStringList shorter = actions;
+            shorter.removeAt(i);
+            play(start, shorter).isEmpty() ? void(++i) : void(actions = shorter);
+        }
+        return actions;
+    }
+};
+
+// Random sequences of what a user may do, at any speed, from an empty, a small and a full
+// register. SALDORI_RANDOM_SEQUENCES and SALDORI_RANDOM_SEED choose how many and which.
+class RandomInputTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
+
+    void sequencesLeaveTheWindowUsable() {
+        const bool set = qEnvironmentVariableIsSet("SALDORI_RANDOM_SEQUENCES");
+        const int count = set ? qEnvironmentVariableIntValue("SALDORI_RANDOM_SEQUENCES") : 2000;
+        const auto first = uint(qEnvironmentVariableIntValue("SALDORI_RANDOM_SEED"));
+        RandomUser user;
+        for (uint seed = first; seed < first + uint(count); ++seed) {
+            std::mt19937 rng(seed);
+            QStringList actions;
+            if (user.play(int(seed % 3), actions, &rng, 1 + int(rng() % 12)).isEmpty())
+                continue;
+            QStringList shortest = user.shrink(int(seed % 3), actions);
+            const QString fault = user.play(int(seed % 3), shortest);
+            QFAIL(qPrintable(
+                QString("seed %1: %2 after\n  %3").arg(seed).arg(fault, shortest.join("\n  "))));
+        }
+    }
+};
+
+QTEST_MAIN(RandomInputTest)
+#include "tst_random_input.moc"
