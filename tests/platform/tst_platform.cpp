@@ -53,13 +53,14 @@ class PlatformTest : public QObject {
 
     void showsTheMessageAsAsked_data() {
         QTest::addColumn<std::pair<Message, QString>>(
-            "row"); // shown: icon, buttons, button pressed
+            "row"); // shown: icon, buttons, open after an early Enter, default, button pressed
         const Message question{"Poistetaanko?", Icon::Question, Buttons::OkCancel};
         // clang-format off
-        QTest::newRow("own caption")      << std::pair{Message{"Voit <b>tallentaa", Icon::Information, Buttons::Ok, "saldori - Ei!"}, u"1 OK OK"_qs};
-        QTest::newRow("question, OK")     << std::pair{question, u"4 OK Peru OK"_qs};
-        QTest::newRow("question, Cancel") << std::pair{question, u"4 OK Peru Peru"_qs};
-        QTest::newRow("no icon")          << std::pair{Message{"Virhe!"}, u"0 OK OK"_qs};
+        QTest::newRow("own caption")      << std::pair{Message{"Voit <b>tallentaa", Icon::Information, Buttons::Ok, "saldori - Ei!"}, u"1 OK =OK OK"_qs};
+        QTest::newRow("question, OK")     << std::pair{question, u"4 OK Peru auki =OK OK"_qs};
+        QTest::newRow("question, Cancel") << std::pair{question, u"4 OK Peru auki =OK Peru"_qs};
+        QTest::newRow("destroys data")    << std::pair{Message{"Poistetaanko?", Icon::Question, Buttons::OkCancel, kAppTitle, Answer::Cancel}, u"4 OK Peru auki =Peru OK"_qs};
+        QTest::newRow("no icon")          << std::pair{Message{"Virhe!"}, u"0 OK =OK OK"_qs};
         // clang-format on
     }
 
@@ -72,6 +73,12 @@ class PlatformTest : public QObject {
             seen << box->windowTitle() << box->text() << QString::number(box->icon());
             for (QAbstractButton* button : box->buttons())
                 seen << button->text();
+            // Enter pressed before the question could be read does not answer it.
+            if (box->buttons().size() == 2) {
+                QTest::keyClick(box, Qt::Key_Return);
+                seen << (box->isVisible() ? "auki" : "kiinni");
+            }
+            seen << "=" + box->defaultButton()->text();
             box->button(cancel ? QMessageBox::Cancel : QMessageBox::Ok)->click();
         });
         const Answer answer = MessageBoxDialogs().show(message);
