@@ -8,6 +8,7 @@
 #include "ui/Colours.h"
 #include "ui/HintLabel.h"
 #include "ui/Layout.h"
+#include "ui/LoanList.h"
 #include "ui/MenuLabel.h"
 #include "ui/PickComboBox.h"
 #include "ui/Twips.h"
@@ -122,7 +123,7 @@ void Saldori::buildControls() {
 
     Lainaaja = make<PickComboBox>(this, "Lainaaja");
     Lainaaja->setEditable(true);
-    Laina = make<QListWidget>(this, "Laina");
+    Laina = make<LoanList>(this, "Laina");
     CopyR = make<QLabel>(this, "CopyR");
 
     Add = make<QGroupBox>(this, "Add");

@@ -155,6 +155,8 @@ class WindowTest : public WindowTestCase {
 
     void startUp() {
         compareWithGolden(w.get(), "start-empty");
+        press(Qt::Key_Tab); // the empty list shows that it has the focus
+        compareWithGolden(w.get(), "start-empty-list-focused");
         openOnAinosLoans();
         compareWithGolden(w.get(), "start-loans");
     }
