@@ -10,7 +10,7 @@
 namespace entry {
 
 QString asStored(const QString& typed) {
-    return typed.trimmed();
+    return typed.trimmed().normalized(QString::NormalizationForm_C);
 }
 
 bool isStorableLoan(const QString& loan) {
@@ -36,6 +36,8 @@ LoanProblem checkNewLoan(const QString& loan, std::span<const QString> loans,
                          const QString& borrower) {
     if (loan.isEmpty())
         return LoanProblem::Empty;
+    if (loan == ui_text::kNoLoans)
+        return LoanProblem::Unusable;
     if (!isStorableLoan(loan))
         return LoanProblem::Unstorable;
     if (ledger::slotOf(loans, loan) >= 0)

@@ -1,3 +1,4 @@
+#include "commands/EntryCheck.h"
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
 #include "ledger/SaveLeftovers.h"
@@ -156,6 +157,21 @@ class RecordFileTest : public QObject {
             expected << "vanha";
         QCOMPARE(QStringList(table.begin(), table.end()), expected);
         QCOMPARE(ledger::mayReplace("f.kdx"), replaceable);
+    }
+
+    // What is typed is kept as the file will give it back: a letter typed with a separate accent
+    // as the one letter the code page holds, and a long pasted loan whole.
+    void entriesAsStored() {
+        const QString zoe = entry::asStored(u" Zoe\u0308 "_qs);
+        QCOMPARE(zoe, u"Zo\u00EB"_qs);
+        QCOMPARE(entry::checkNewName(zoe, ledger::NameTable{}), entry::NameProblem::None);
+        RecordingDialogs dialogs;
+        const Saldori window(dialogs, Ticker::Clock::Manual);
+        for (const char* box : {"LainaLisaa", "Mtlaina"}) {
+            auto* edit = window.findChild<QLineEdit*>(box);
+            edit->insert(QString(100'000, u'a'));
+            QCOMPARE(edit->text().size(), 100'000);
+        }
     }
 
     void fileName_data() {
