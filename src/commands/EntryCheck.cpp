@@ -14,7 +14,7 @@ QString asStored(const QString& typed) {
 }
 
 bool isStorableLoan(const QString& loan) {
-    return ledger::isStorable(loan) && loan != ui_text::kNoLoans;
+    return ledger::isStorable(loan);
 }
 
 NameProblem checkNewName(const QString& name, std::span<const QString> names) {

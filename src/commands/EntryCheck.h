@@ -12,8 +12,8 @@ namespace entry {
 // page holds them.
 QString asStored(const QString& typed);
 
-// A loan that reads back as typed and is not the list's own "no loans" entry, which could never
-// be edited or deleted.
+// A loan that reads back as typed. The list's own "no loans" entry is refused before, as a loan
+// that could never be edited or deleted.
 bool isStorableLoan(const QString& loan);
 
 enum class NameProblem { None, Empty, Unstorable, Unusable, Duplicate, RegisterFull };

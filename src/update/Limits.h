@@ -14,10 +14,10 @@ inline constexpr qint64 kUpdateFileCap = 16 * 1024;
 // A few KiB take a few seconds even on a modem.
 inline constexpr TransferLimits kUpdateFileLimits{kUpdateFileCap, std::chrono::minutes(1)};
 
-// A release's files go straight to the disk. The program with its network module is about 1 MiB;
-// 64 MiB leaves room for a release that brings Qt's libraries along (about 25 MiB). A real file
-// of a few MiB needs under 5 KiB/s to meet the deadline; even a file at the cap needs only
-// 75 KiB/s, slower than any broadband line.
+// A release's files go straight to the disk. The program with its network module is under 1 MiB;
+// 64 MiB leaves room for a release that brings Qt's libraries along (21 MiB). A real file of a
+// few MiB needs under 5 KiB/s to meet the deadline; even a file at the cap needs only 75 KiB/s,
+// slower than any broadband line.
 inline constexpr TransferLimits kReleaseFileLimits{64 << 20, std::chrono::minutes(15)};
 
 } // namespace update
