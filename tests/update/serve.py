@@ -1,13 +1,11 @@
-# Usage: serve.py FOLDER FAULT. Serves FOLDER on 127.0.0.1 at a free port, which it prints.
-# FAULT is a kind, then "@" and the file it strikes when not versio.kdx: "404" or "500", "stall",
-# "moved" (a redirect on the host), "loop" (redirects without end), "file" (a redirect to file://),
-# "short" (cut short), "trickle" (a byte at a time, for ever), "endless" (no length, no end).
+# Usage: serve.py FOLDER. Serves FOLDER on 127.0.0.1 at a free port, which it prints. The file
+# FOLDER/.fault says what goes wrong at each request: a kind, then "@" and the file it strikes
+# when not versio.kdx. Kinds: "404" or "500", "stall", "moved" (a redirect on the host), "loop"
+# (redirects without end), "file" (a redirect to file://), "short" (cut short), "trickle" (a byte
+# at a time, for ever), "endless" (no length, no end).
 import http.server, sys, time
 
-folder, fault = sys.argv[1:3]
-kind, _, name = fault.partition("@")
-target = "/" + (name or "versio.kdx")
-redirects = {"moved": target + "?moved", "loop": target + "?", "file": "file:///etc/passwd"}
+folder = sys.argv[1]
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -15,7 +13,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().__init__(*args, directory=folder, **kwargs)
 
     def do_GET(self):
-        if self.path.partition("?" if kind == "loop" else "#")[0] != target or kind not in redirects.keys() | {"404", "500", "stall", "short", "trickle", "endless"}:
+        kind, _, name = open(folder + "/.fault").read().partition("@")
+        target = "/" + (name or "versio.kdx")
+        redirects = {"moved": target + "?moved", "loop": target + "?", "file": "file:///etc/passwd"}
+        faults = redirects.keys() | {"404", "500", "stall", "short", "trickle", "endless"}
+        if self.path.partition("?" if kind == "loop" else "#")[0] != target or kind not in faults:
             return super().do_GET()
         if kind in ("404", "500"):
             return self.send_error(int(kind))

@@ -4,39 +4,50 @@
 
 namespace {
 
-// A real HTTP server on 127.0.0.1 serving a folder outside the working folder while it lives,
-// failing as `fault` says; "refused" leaves its port with nobody listening.
+// A real HTTP server on 127.0.0.1, started once, serving a folder outside the working folder and
+// failing as the row's fault says; "refused" goes to a port with nobody listening.
 class Server final : public Transfers {
   public:
-    Server(const QMap<QString, QByteArray>& files, const QString& fault)
-        : network_(nullptr, fault == "no module" ? "puuttuu.so" : SALDORI_NETWORK_MODULE_FILE,
-                   std::chrono::milliseconds(1000)) {
-        for (auto file = files.begin(); file != files.end(); ++file)
-            writeBytes(folder_.filePath(file.key()), file.value());
-        python_.start("python3", {QFINDTESTDATA("serve.py"), folder_.path(), fault});
-        if (!python_.waitForReadyRead(10'000))
-            qFatal("the test server did not start");
-        base_ = "http://127.0.0.1:" + python_.readLine().trimmed() + '/';
-        if (fault == "refused")
-            python_.kill(), python_.waitForFinished();
+    Server() : base_(start(python_)), refused_(start(gone_)) {
+        gone_.kill();
+        gone_.waitForFinished();
     }
     ~Server() override {
         python_.kill();
         python_.waitForFinished();
     }
+    void serve(const QMap<QString, QByteArray>& files, const QString& fault) {
+        for (const QString& old : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
+            QFile::remove(folder_.filePath(old));
+        for (auto file = files.begin(); file != files.end(); ++file)
+            writeBytes(folder_.filePath(file.key()), file.value());
+        writeBytes(folder_.filePath(".fault"), fault.toUtf8());
+        fault_ = fault;
+        network_ = std::make_unique<ModuleTransfers>(
+            nullptr, fault == "no module" ? "puuttuu.so" : SALDORI_NETWORK_MODULE_FILE,
+            std::chrono::milliseconds(1000));
+    }
     // The window fetches from its update directory; this server answers in its place, sooner.
     Transfer fetch(const QUrl& url, QIODevice& sink, const TransferLimits& limits) override {
         const TransferLimits sooner{limits.maxBytes,
                                     std::min(limits.deadline, std::chrono::milliseconds(2500))};
-        return network_.fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base_)), sink,
-                              sooner);
+        const QString base = fault_ == "refused" ? refused_ : base_;
+        return network_->fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base)), sink,
+                               sooner);
     }
 
   private:
+    QString start(QProcess& python) {
+        python.start("python3", {QFINDTESTDATA("serve.py"), folder_.path()});
+        if (!python.waitForReadyRead(10'000))
+            qFatal("the test server did not start");
+        return "http://127.0.0.1:" + python.readLine().trimmed() + '/';
+    }
+
     QTemporaryDir folder_;
-    QProcess python_;
-    QString base_;
-    ModuleTransfers network_;
+    QProcess python_, gone_;
+    QString base_, refused_, fault_;
+    std::unique_ptr<ModuleTransfers> network_;
 };
 
 // What the server holds and does, the user's answer to the offer, then every message shown, the
@@ -54,7 +65,12 @@ const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\
 class UpdateTest : public WindowTestCase {
     Q_OBJECT
 
+    std::unique_ptr<Server> server_;
+
   private slots:
+    void initTestCase() { server_ = std::make_unique<Server>(); }
+    void cleanupTestCase() { server_.reset(); }
+
     void checkAndDownload_data() {
         QTest::addColumn<Row>("row");
         const Answer ok = Answer::Ok;
@@ -114,7 +130,8 @@ class UpdateTest : public WindowTestCase {
             fetch<Row>();
         const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
         // clang-format off
-        Server server({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
+        Server& server = *server_;
+        server.serve({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
                        {"Saldori.bin", kRelease}, {"UpDater.kdx", updater}, {"nimet.kdx", evil}, {"Aino.kdx", evil},
                        {"pako", evil}}, fault);
         // clang-format on
