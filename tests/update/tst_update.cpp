@@ -12,10 +12,6 @@ class Server final : public Transfers {
         gone_.kill();
         gone_.waitForFinished();
     }
-    ~Server() override {
-        python_.kill();
-        python_.waitForFinished();
-    }
     void serve(const QMap<QString, QByteArray>& files, const QString& fault) {
         for (const QString& old : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
             QFile::remove(folder_.filePath(old));
@@ -69,7 +65,6 @@ class UpdateTest : public WindowTestCase {
 
   private slots:
     void initTestCase() { server_ = std::make_unique<Server>(); }
-    void cleanupTestCase() { server_.reset(); }
 
     void checkAndDownload_data() {
         QTest::addColumn<Row>("row");
@@ -130,8 +125,7 @@ class UpdateTest : public WindowTestCase {
             fetch<Row>();
         const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
         // clang-format off
-        Server& server = *server_;
-        server.serve({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
+        server_->serve({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
                        {"Saldori.bin", kRelease}, {"UpDater.kdx", updater}, {"nimet.kdx", evil}, {"Aino.kdx", evil},
                        {"pako", evil}}, fault);
         // clang-format on
@@ -144,7 +138,7 @@ class UpdateTest : public WindowTestCase {
                     QFile::link("../pako", "update.kdx"));
         w->vilkkulaskuri = 3;
         dialogs.answers << answer;
-        w->AutoUpdate = &server;
+        w->AutoUpdate = server_.get();
         w->apu->show();
         const auto check = [&] {
             w->UpDate->click();
