@@ -12,6 +12,7 @@ class Server final : public Transfers {
         gone_.kill();
         gone_.waitForFinished();
     }
+    ~Server() override { python_.close(); }
     void serve(const QMap<QString, QByteArray>& files, const QString& fault) {
         for (const QString& old : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
             QFile::remove(folder_.filePath(old));
