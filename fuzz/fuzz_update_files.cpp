@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         update::compareVersions(QStringLiteral("110"), *version);
     }
     const QString notice = update::notice(bytes);
-    if (notice.contains(u'*') || notice.contains(u'\n') || notice != notice.trimmed())
+    if (notice.contains(u'*') || notice.contains(u'\n') || notice != notice.trimmed() ||
+        notice.size() > update::kNoticeLength)
         __builtin_trap();
 
     const QString registered[] = {QStringLiteral("Aino"), QStringLiteral("a/b")};

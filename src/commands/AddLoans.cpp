@@ -21,6 +21,7 @@ namespace {
 std::optional<Message> loanRefusal(LoanProblem problem, const QString& borrower) {
     static const std::pair<LoanProblem, const Message*> kRefusals[] = {
         {LoanProblem::Empty, &msg::kEmptyLoan},
+        {LoanProblem::Unusable, &msg::kUnusableLoan},
         {LoanProblem::Unstorable, &msg::kUnstorableLoan},
         {LoanProblem::Duplicate, &msg::kDuplicateLoan},
         {LoanProblem::NoLoanFile, &msg::kNoLoanFile},

@@ -42,6 +42,7 @@ void Saldori::Tallenna_Click() {
 
     // The first refusal that applies is the one shown; its order is what users know.
     const std::pair<bool, Message> refusals[] = {
+        {edited == ui_text::kNoLoans, msg::kUnusableLoan},
         {!entry::isStorableLoan(edited), msg::kUnstorableLoan},
         {name == ui_text::kPrompt, msg::kChooseBorrowerFirst},
         {edited.isEmpty(), msg::kEmptyEdit},

@@ -10,11 +10,11 @@
 namespace entry {
 
 QString asStored(const QString& typed) {
-    return typed.trimmed();
+    return typed.trimmed().normalized(QString::NormalizationForm_C);
 }
 
 bool isStorableLoan(const QString& loan) {
-    return ledger::isStorable(loan) && loan != ui_text::kNoLoans;
+    return ledger::isStorable(loan);
 }
 
 NameProblem checkNewName(const QString& name, std::span<const QString> names) {
@@ -36,6 +36,8 @@ LoanProblem checkNewLoan(const QString& loan, std::span<const QString> loans,
                          const QString& borrower) {
     if (loan.isEmpty())
         return LoanProblem::Empty;
+    if (loan == ui_text::kNoLoans)
+        return LoanProblem::Unusable;
     if (!isStorableLoan(loan))
         return LoanProblem::Unstorable;
     if (ledger::slotOf(loans, loan) >= 0)

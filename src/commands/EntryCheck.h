@@ -8,17 +8,18 @@
 namespace entry {
 
 // A file gives its values back without outer blanks, so they are dropped before anything is
-// compared or stored.
+// compared or stored. Letters typed with a separate accent are joined with it, as the code
+// page holds them.
 QString asStored(const QString& typed);
 
-// A loan that reads back as typed and is not the list's own "no loans" entry, which could never
-// be edited or deleted.
+// A loan that reads back as typed. The list's own "no loans" entry is refused before, as a loan
+// that could never be edited or deleted.
 bool isStorableLoan(const QString& loan);
 
 enum class NameProblem { None, Empty, Unstorable, Unusable, Duplicate, RegisterFull };
 NameProblem checkNewName(const QString& name, std::span<const QString> names);
 
-enum class LoanProblem { None, Empty, Unstorable, Duplicate, NoLoanFile, Full };
+enum class LoanProblem { None, Empty, Unusable, Unstorable, Duplicate, NoLoanFile, Full };
 LoanProblem checkNewLoan(const QString& loan, std::span<const QString> loans,
                          const QString& borrower);
 

@@ -7,7 +7,8 @@ namespace ledger {
 namespace {
 
 constexpr qsizetype kMaxFileNameBytes = 255;
-// A save writes through a temporary name: the file name, a dot and six letters.
+// Earlier releases saved through the file name with seven bytes more; names stay within their
+// limit, so that a register written here still works with them.
 constexpr qsizetype kSaveSuffixBytes = 7;
 
 const std::array<QString, 5> kOwnFiles = {

@@ -1,14 +1,14 @@
 #include "ledger/RecordFile.h"
 
+#include "ledger/FileReplacement.h"
+#include "ledger/LoanFile.h"
 #include "ledger/StorableText.h"
+#include "ledger/Tables.h"
 #include "ledger/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace ledger {
 namespace {
@@ -32,16 +32,6 @@ template <typename Consume> bool readBlocks(QIODevice& device, Consume&& consume
         if (!consume(block.constData(), got))
             return true;
     }
-}
-
-// A rename is only lasting once the folder holding the name is on disk too.
-void syncFolderOf(const QString& path) {
-    const QString folder = QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath();
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // Walks the bytes line by line; only the part of a line before its first marker is kept, so a
@@ -76,6 +66,51 @@ class RecordScanner {
     bool markerSeen_ = false;
 };
 
+// What tells a file of ours from one that only looks like it: a file re-saved as UTF-16 still
+// has the marker's byte in every record, but also a byte order mark or NUL bytes.
+class OwnFileScanner {
+  public:
+    explicit OwnFileScanner(qsizetype slotCount) : slots_(slotCount) {}
+
+    void feed(const char* data, qint64 size) {
+        if (atStart_ && startsWithByteOrderMark(QByteArrayView(data, size)))
+            foreign_ = true;
+        atStart_ = false;
+        for (qint64 i = 0; i < size && !foreign_; ++i) {
+            const char byte = data[i];
+            if (endsLine(byte)) {
+                pastFirstLine_ = true;
+                markerInLine_ = false;
+            } else if (byte == kMarkerByte && !markerInLine_) {
+                markerInLine_ = true;
+                ++records_;
+            } else if (pastFirstLine_ && byte != ' ' && byte != '\t') {
+                moreLines_ = true;
+            }
+            // Records past the last slot would be lost by the next save.
+            foreign_ = byte == '\0' || records_ > slots_;
+        }
+    }
+    bool foreign() const { return foreign_; }
+    // Lines but not one record: the program shows such a file as empty.
+    bool ours() const { return !foreign_ && (records_ > 0 || !moreLines_); }
+
+  private:
+    static bool startsWithByteOrderMark(QByteArrayView head) {
+        return head.startsWith("\xEF\xBB\xBF") || head.startsWith("\xFF\xFE") ||
+               head.startsWith("\xFE\xFF");
+    }
+
+    qsizetype slots_;
+    qsizetype records_ = 0;
+    bool atStart_ = true, pastFirstLine_ = false, moreLines_ = false, markerInLine_ = false;
+    bool foreign_ = false;
+};
+
+qsizetype slotsOf(const QString& path) {
+    return QFileInfo(path).fileName() == kRegisterFile ? kNameSlots : kLoanSlots;
+}
+
 } // namespace
 
 void readRecords(const QString& path, std::span<QString> table) {
@@ -102,20 +137,12 @@ bool mayReplace(const QString& path) {
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    bool recordSeen = false;
-    bool pastFirstLine = false;
-    bool moreLines = false;
+    OwnFileScanner scanner(slotsOf(path));
     const bool read = readBlocks(file, [&](const char* data, qint64 size) {
-        for (qint64 i = 0; i < size && !recordSeen; ++i) {
-            recordSeen = data[i] == kMarkerByte;
-            if (endsLine(data[i]))
-                pastFirstLine = true;
-            else if (pastFirstLine && data[i] != ' ' && data[i] != '\t')
-                moreLines = true;
-        }
-        return !recordSeen;
+        scanner.feed(data, size);
+        return !scanner.foreign();
     });
-    return read && (recordSeen || !moreLines);
+    return read && scanner.ours();
 }
 
 std::optional<QByteArray> recordBytes(const QString& header, std::span<const QString> table) {
@@ -130,19 +157,9 @@ bool writeRecords(const QString& path, const QString& header, std::span<const QS
     if (!bytes)
         return false;
 
-    // Unbuffered, so that a write cut short by a full disk is seen here: a buffered one would
-    // only fail inside commit(), which then still puts the cut-off file in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        return false;
-    syncFolderOf(path);
-    return true;
+    // Private: the register is nobody else's business.
+    FileReplacement file(path, FileReplacement::Links::Follow, 0600);
+    return file.open() && file.write(*bytes) && file.commit();
 }
 
 // The header is never read back, so it must never be the reason a save fails: what the file

@@ -25,11 +25,14 @@ std::optional<QByteArray> recordBytes(const QString& header, std::span<const QSt
 
 // Writes the header and every slot, replacing the file only once the new content is complete.
 // Returns false, leaving any old file untouched, when the file could not be written. A save that
-// returns true has reached the disk, its new name included.
+// returns true has reached the disk, its new name included. A new file is the user's alone; a
+// symbolic link by the name is followed.
 bool writeRecords(const QString& path, const QString& header, std::span<const QString> table);
 
 // Whether a save may replace what is at path: nothing, or a file that could be read and is not
-// of some other program, that is, one that holds a record or nothing after its first line.
+// of some other program, that is, one that holds a record or nothing after its first line, no
+// more records than the register (nimet.kdx) or a loan file has slots, no NUL byte and no byte
+// order mark.
 bool mayReplace(const QString& path);
 
 QString recordHeader(const QString& programName, const QString& dateTime);

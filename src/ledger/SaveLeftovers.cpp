@@ -1,32 +1,18 @@
 #include "ledger/SaveLeftovers.h"
 
+#include "ledger/FileReplacement.h"
+
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <csignal>
 
 namespace ledger {
-
 namespace {
 
-bool isAsciiLetter(QChar c, char first, char last) {
-    return c >= QLatin1Char(first) && c <= QLatin1Char(last);
-}
-
-// A name, ".kdx.", and six letters. The six are random in both cases, so a name such as
-// "nimet.kdx.backup", which a user may well have given a copy, is never taken for one. Checked by
-// hand: a pattern would cost the start the compiling of a regular expression.
-bool isSaveLeftover(QStringView name) {
-    constexpr QStringView kSuffix = u".kdx.";
-    constexpr qsizetype kLetters = 6;
-    if (name.size() <= kSuffix.size() + kLetters || !name.chopped(kLetters).endsWith(kSuffix))
-        return false;
-    bool upper = false, lower = false;
-    for (const QChar c : name.last(kLetters)) {
-        upper = upper || isAsciiLetter(c, 'A', 'Z');
-        lower = lower || isAsciiLetter(c, 'a', 'z');
-        if (!isAsciiLetter(c, 'A', 'Z') && !isAsciiLetter(c, 'a', 'z'))
-            return false;
-    }
-    return upper && lower;
+// A process that cannot be signalled for want of permission still runs.
+bool processGone(qint64 pid) {
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -35,7 +21,8 @@ void removeSaveLeftovers(const QDir& folder) {
     const QStringList names =
         folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Unsorted);
     for (const QString& name : names) {
-        if (isSaveLeftover(name))
+        const qint64 owner = temporaryFileOwner(name);
+        if (owner > 0 && processGone(owner))
             QFile::remove(folder.filePath(name));
     }
 }

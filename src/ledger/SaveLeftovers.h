@@ -4,8 +4,8 @@ class QDir;
 
 namespace ledger {
 
-// Removes what saves cut off by a crash left behind: a data file's temporary copy, named after
-// the file with a dot and six letters. Only safe while no other copy of the program can be saving.
+// Removes what saves cut off by a crash left behind: the temporary files of processes that are
+// gone. Any other file, and the temporary file of a copy that still runs, stays.
 void removeSaveLeftovers(const QDir& folder);
 
 } // namespace ledger

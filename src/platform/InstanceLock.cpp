@@ -1,24 +1,32 @@
 #include "platform/InstanceLock.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QThread>
 
 InstanceLock::InstanceLock(const QString& folder)
-    : lock_(QDir(folder).filePath(QStringLiteral("saldori.lock"))) {
+    : path_(QDir(folder).filePath(QStringLiteral("saldori.lock"))), lock_(path_) {
     // Only a dead holder makes a lock stale, never its age: the program may run for weeks.
     lock_.setStaleLockTime(0);
 }
 
 bool InstanceLock::tryAcquire() {
-    if (lock_.tryLock(0))
-        return true;
-    if (lock_.error() != QLockFile::LockFailedError)
-        return true;
-    if (heldByLiveCopy())
-        return false;
-    lock_.removeStaleLockFile();
-    lock_.tryLock(0);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError)
+            return true;
+        if (heldByLiveCopy())
+            return false;
+        // A lock file that cannot be removed is held: a copy starting at this very moment has
+        // made it and not yet written its process id. Wait for the id, or for the lock to go.
+        if (lock_.removeStaleLockFile())
+            continue;
+        if (!QFileInfo(path_).isFile())
+            return true;
+        QThread::msleep(kPause);
+    }
+    // A lock that stays unreadable and held names no copy this program could tell.
     return true;
 }
 

@@ -18,7 +18,12 @@ class InstanceLock {
     static QString defaultFolder();
 
   private:
+    // How long a copy that has just made its lock may take to write its process id into it.
+    static constexpr int kAttempts = 100;
+    static constexpr unsigned long kPause = 20; // ms
+
     bool heldByLiveCopy() const;
 
+    QString path_;
     QLockFile lock_;
 };

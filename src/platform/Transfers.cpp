@@ -8,20 +8,20 @@ QString ModuleTransfers::besideProgram() {
 }
 
 ModuleTransfers::ModuleTransfers(QObject* parent, QString modulePath,
-                                 std::chrono::milliseconds timeLimit)
-    : QObject(parent), modulePath_(std::move(modulePath)), timeLimit_(timeLimit) {}
+                                 std::chrono::milliseconds idleLimit)
+    : QObject(parent), modulePath_(std::move(modulePath)), idleLimit_(idleLimit) {}
 
 ModuleTransfers::~ModuleTransfers() = default;
 
-Transfer ModuleTransfers::fetch(const QUrl& url) {
+Transfer ModuleTransfers::fetch(const QUrl& url, QIODevice& sink, const TransferLimits& limits) {
     if (!network_) {
         // Never unloaded: the transfers it makes live as long as the window.
         QLibrary module(modulePath_);
         using Make = Transfers* (*)(long long);
         const auto make = reinterpret_cast<Make>(module.resolve("saldoriNetworkTransfers"));
         if (!make)
-            return {{}, QStringLiteral("verkko-osaa ei voi ladata: %1").arg(module.errorString())};
-        network_.reset(make(timeLimit_.count()));
+            return {TransferFailure::NoModule};
+        network_.reset(make(idleLimit_.count()));
     }
-    return network_->fetch(url);
+    return network_->fetch(url, sink, limits);
 }

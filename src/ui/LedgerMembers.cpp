@@ -121,7 +121,7 @@ bool Saldori::saveLoans(const QString& borrower) {
     const auto file = ledger::loanFileName(borrower);
     if (file)
         return writeTable(*file, muisti2);
-    showSaveFailure(borrower + QStringLiteral(".kdx"));
+    ask(msg::unusableBorrower(borrower));
     return false;
 }
 

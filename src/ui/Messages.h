@@ -21,6 +21,13 @@ inline Message saveFailed(const QString& fileName) {
                                "kirjoittaa ja levyllä on tilaa."),
             Icon::Critical};
 }
+// Only a register from elsewhere holds such a name.
+inline Message unusableBorrower(const QString& borrower) {
+    return {QStringLiteral("Lainaajan nimi ") + borrower +
+                QStringLiteral(" ei kelpaa tiedoston nimeksi, joten hänen lainojaan ei voi "
+                               "tallentaa. Lisää lainaaja toisella nimellä."),
+            Icon::Information};
+}
 inline Message unreadableFile(const QString& fileName) {
     return {QStringLiteral("Tiedostoa ") + fileName +
                 QStringLiteral(" ei voi lukea, joten Saldori ei tallenna sen päälle. Tarkista "
@@ -75,6 +82,9 @@ inline const Message kNoLoanFile = info(QStringLiteral(
     "Lainaajalla ei ole tallennettuja tietoja. Lisää uusi lainaaja tai valitse se listalta."));
 inline const Message kUnstorableLoan = info(QStringLiteral(
     "Lainassa on merkki, jota Saldori ei voi tallentaa. Poista merkki ja yritä uudelleen."));
+inline const Message kUnusableLoan = info(QStringLiteral(
+    "Saldori näyttää tämän tekstin, kun lainoja ei ole, joten sitä ei voi käyttää lainana. "
+    "Kirjoita laina toisin."));
 inline Message loansFull(const QString& borrower) {
     return {QStringLiteral("Voit tallentaa 30 lainaa jokaiselle lainaajalle. Sinulla on jo 30 "
                            "lainaa lainaajalla ") +

@@ -138,12 +138,14 @@ void Saldori::buildControls() {
     Lainaaja1->setEditable(true);
     Label2 = make<QLabel>(Add1, "Label2");
     LainaLisaa = make<QLineEdit>(Add1, "LainaLisaa");
+    LainaLisaa->setMaxLength(INT_MAX); // a long loan is kept whole, never cut without a word
     sulje2 = make<QPushButton>(Add1, "sulje2");
     OK1 = make<QPushButton>(Add1, "OK1");
 
     Muokkaus = make<QGroupBox>(this, "Muokkaus");
     Label5 = make<QLabel>(Muokkaus, "Label5");
     Mtlaina = make<QLineEdit>(Muokkaus, "Mtlaina");
+    Mtlaina->setMaxLength(INT_MAX);
     Command3 = make<QPushButton>(Muokkaus, "Command3");
     Tallenna = make<QPushButton>(Muokkaus, "Tallenna");
 

@@ -3,8 +3,11 @@
 #include "platform/Transfers.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
+#include "update/Limits.h"
+#include "update/TransferErrors.h"
 #include "update/UpdateFiles.h"
 
+#include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,12 +67,15 @@ void Saldori::tarkista() {
 }
 
 std::optional<QByteArray> Saldori::fetchUpdateFile(const QString& address) {
-    Transfer transfer = AutoUpdate->fetch(QUrl(address));
+    const QUrl url(address);
+    QBuffer body;
+    body.open(QIODevice::WriteOnly);
+    const Transfer transfer = AutoUpdate->fetch(url, body, update::kUpdateFileLimits);
     if (!transfer.ok()) {
-        AutoUpdate_StateChanged(transfer.error);
+        AutoUpdate_StateChanged(update::failureText(transfer, url.fileName()));
         return std::nullopt;
     }
-    return std::move(transfer.body);
+    return body.data();
 }
 
 void Saldori::AutoUpdate_StateChanged(const QString& responseInfo) {

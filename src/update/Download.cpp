@@ -1,15 +1,18 @@
 // Downloading a release and handing over to its updater.
+#include "ledger/FileReplacement.h"
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
 #include "ledger/Tables.h"
 #include "platform/Launcher.h"
+#include "platform/Transfers.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
+#include "update/Limits.h"
+#include "update/TransferErrors.h"
 #include "update/UpdateFiles.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QSaveFile>
 #include <vector>
 
 namespace {
@@ -20,34 +23,53 @@ const QString kListFile = QStringLiteral("tiedostot.kdx");
 const QString kUpdater = QStringLiteral("UpDater.kdx");
 const QString kAwaitingApproval = QStringLiteral("Odotetaan käyttäjän hyväksyntää...");
 
-// The file holds either all of the bytes or, when anything fails, what it held before.
-bool storeWhole(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+// The file holds either all of the bytes or, when anything fails, what it held before. A link by
+// its name is replaced, never written through: it may point at the register or out of the folder.
+ledger::FileReplacement replacementOf(const QString& fileName) {
+    return {fileName, ledger::FileReplacement::Links::Replace, 0666};
 }
 
-std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName) {
+// Fetches one of the update's own small files and keeps a copy; unsaved names it when the copy
+// failed.
+std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
+                                        QString& unsaved) {
     std::optional<QByteArray> bytes = window.fetchUpdateFile(kDirectory + fileName);
-    if (!bytes || !storeWhole(fileName, *bytes))
+    if (!bytes)
         return std::nullopt;
+    ledger::FileReplacement file = replacementOf(fileName);
+    if (!file.open() || !file.write(*bytes) || !file.commit()) {
+        unsaved = fileName;
+        return std::nullopt;
+    }
     return bytes;
 }
 
+// Streams one of the release's files to the disk.
+bool download(Saldori& window, const QString& fileName, QString& unsaved) {
+    ledger::FileReplacement file = replacementOf(fileName);
+    const Transfer transfer =
+        file.open() ? window.AutoUpdate->fetch(QUrl(kDirectory + fileName), file.device(),
+                                               update::kReleaseFileLimits)
+                    : Transfer{TransferFailure::WriteFailed};
+    if (transfer.ok() && file.commit())
+        return true;
+    if (transfer.ok() || transfer.failure == TransferFailure::WriteFailed)
+        unsaved = fileName;
+    else
+        window.AutoUpdate_StateChanged(update::failureText(transfer, fileName));
+    return false;
+}
+
 // Stops at the first entry that fails, keeping the files stored before it.
-bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names) {
+bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
+                      QString& unsaved) {
     // The register on disk, and the names in memory should it be unreadable.
     ledger::NameTable onDisk;
     ledger::readRecords(ledger::kRegisterFile, onDisk);
     std::vector<QString> registered(onDisk.begin(), onDisk.end());
     registered.insert(registered.end(), window.muisti.begin(), window.muisti.end());
     for (const std::optional<QString>& name : names) {
-        if (!name || !update::safeToStore(*name, registered) || !fetchAndStore(window, *name))
+        if (!name || !update::safeToStore(*name, registered) || !download(window, *name, unsaved))
             return false;
     }
     return true;
@@ -56,16 +78,19 @@ bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& name
 } // namespace
 
 bool Saldori::lataa() {
-    const auto failed = [this] {
+    QString unsaved;
+    const auto failed = [&] {
+        if (!unsaved.isEmpty())
+            ask(msg::saveFailed(unsaved));
         ask(msg::kDownloadFailed);
         return true;
     };
-    const std::optional<QByteArray> noticeFile = fetchAndStore(*this, kNoticeFile);
+    const std::optional<QByteArray> noticeFile = fetchAndStore(*this, kNoticeFile, unsaved);
     if (!noticeFile)
         return failed();
     ask(msg::plain(update::notice(*noticeFile)));
-    const std::optional<QByteArray> listFile = fetchAndStore(*this, kListFile);
-    if (!listFile || !storeListedFiles(*this, update::listedFiles(*listFile)))
+    const std::optional<QByteArray> listFile = fetchAndStore(*this, kListFile, unsaved);
+    if (!listFile || !storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
         return failed();
 
     tila->setText(kAwaitingApproval);

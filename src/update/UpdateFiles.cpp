@@ -1,9 +1,8 @@
 #include "update/UpdateFiles.h"
 
 #include "ledger/LoanFile.h"
+#include "ledger/Windows1252.h"
 
-#include <QRegularExpression>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace update {
@@ -11,20 +10,60 @@ namespace {
 
 constexpr qsizetype kVersionLength = 3;
 
-QStringList fields(const QByteArray& file) {
-    QStringDecoder decoder("windows-1252");
-    const QString text = decoder(file);
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineEnd);
-    lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
-    return lines;
+bool endsLine(QChar c) {
+    return c == u'\r' || c == u'\n';
 }
 
-std::optional<QString> beforeStar(const QString& field) {
+bool endsField(QChar c) {
+    return c == u',' || endsLine(c);
+}
+
+// The fields of a file by the register's rule: a field ends at a comma or a line end, blanks
+// before it are skipped, and one that begins with a double quote runs to the next one, the text
+// after that up to the field's end being dropped. Fields of blanks only are no fields.
+QStringList fields(const QString& text) {
+    QStringList found;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        while (at < text.size() && (text[at] == u' ' || text[at] == u'\t'))
+            ++at;
+        QString value;
+        const bool quoted = at < text.size() && text[at] == u'"';
+        if (quoted) {
+            const qsizetype close = text.indexOf(u'"', at + 1);
+            const qsizetype end = close < 0 ? text.size() : close;
+            value = text.sliced(at + 1, end - at - 1);
+            at = end;
+        }
+        const qsizetype start = at;
+        while (at < text.size() && !endsField(text[at]))
+            ++at;
+        if (!quoted)
+            value = text.sliced(start, at - start);
+        if (!value.trimmed().isEmpty())
+            found << value;
+    }
+    return found;
+}
+
+// The first line that holds more than blanks.
+QStringView firstLine(QStringView text) {
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && !endsLine(text[end]))
+            ++end;
+        const QStringView line = text.sliced(start, end - start);
+        if (!line.trimmed().isEmpty())
+            return line;
+        start = end + 1;
+    }
+    return {};
+}
+
+std::optional<QString> beforeStar(QStringView field) {
     const qsizetype star = field.indexOf(u'*');
     if (star < 0)
         return std::nullopt;
-    return field.left(star).trimmed();
+    return field.first(star).trimmed().toString();
 }
 
 // A NUL would cut the name short on its way to the file system.
@@ -58,13 +97,16 @@ Verdict compareVersions(const QString& own, const QString& published) {
 }
 
 QString notice(const QByteArray& noticeFile) {
-    const QStringList found = fields(noticeFile);
-    return found.isEmpty() ? QString() : beforeStar(found.first()).value_or(QString());
+    const QString text = ledger::fromWindows1252(noticeFile);
+    QString found = beforeStar(firstLine(text)).value_or(QString());
+    if (found.size() > kNoticeLength)
+        found = found.first(kNoticeLength - 1).trimmed() + u'…';
+    return found;
 }
 
 QList<std::optional<QString>> listedFiles(const QByteArray& listFile) {
     QList<std::optional<QString>> names;
-    for (const QString& field : fields(listFile))
+    for (const QString& field : fields(ledger::fromWindows1252(listFile)))
         names.append(beforeStar(field));
     return names;
 }

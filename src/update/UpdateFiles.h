@@ -21,12 +21,16 @@ enum class Verdict { UpdateAvailable, UpToDate, OwnNewer };
 // An update is available when the published number is larger; otherwise the texts decide.
 Verdict compareVersions(const QString& own, const QString& published);
 
-// Both files are Windows-1252 text whose fields are lines; lines of blanks only are no fields.
-// The notice is the first field's text before its first "*", trimmed; empty without a "*".
+// The longest notice shown whole: a message box of a few lines. A longer one is cut, with "…".
+inline constexpr qsizetype kNoticeLength = 500;
+
+// Both files are Windows-1252 text. The notice is the text of the first line holding more than
+// blanks, before its first "*", trimmed; empty without a "*".
 QString notice(const QByteArray& noticeFile);
 
 // The listed names in file order: each field's text before its first "*", trimmed, or nothing
-// for a field without "*".
+// for a field without "*". Fields are read as in the data files, with the comma and the double
+// quote of the register's rule; fields of blanks only are no entries.
 QList<std::optional<QString>> listedFiles(const QByteArray& listFile);
 
 // Whether a listed name may be stored: a plain name in the working folder that is neither the

@@ -132,7 +132,7 @@ class CommandsTest : public WindowTestCase {
         QTest::newRow("blanks only")          << AddLoanRow{one, "Liisa", "   ", msg::kEmptyLoan, one};
         QTest::newRow("duplicate, blanks")    << AddLoanRow{one, "Liisa", " kirja  ", msg::kDuplicateLoan, one};
         QTest::newRow("marker")               << AddLoanRow{one, "Liisa", "ki×rja", msg::kUnstorableLoan, one};
-        QTest::newRow("the no-loans text")    << AddLoanRow{one, "Liisa", ui_text::kNoLoans, msg::kUnstorableLoan, one};
+        QTest::newRow("the no-loans text")    << AddLoanRow{one, "Liisa", ui_text::kNoLoans, msg::kUnusableLoan, one};
         QTest::newRow("no borrower")          << AddLoanRow{one, "", "kynä", noFile, one};
         QTest::newRow("empty, unknown one")   << AddLoanRow{one, "Maija", "", msg::kEmptyLoan, one};
         QTest::newRow("register as borrower") << AddLoanRow{one, "nimet", "kynä", noFile, one};
@@ -293,9 +293,9 @@ class CommandsTest : public WindowTestCase {
         QTest::newRow("none selected, full")  << EditRow{"Ville", mouse, none, none, "uusi", msg::kLoanNotFound, kAinoLoans};
         QTest::newRow("marker")               << EditRow{"Aino", mouse, "kirja", none, "kirja × 2", msg::kUnstorableLoan, kAinoLoans};
         // The list shows this text for "no loans", so such a loan could never be chosen.
-        QTest::newRow("the no-loans text")    << EditRow{"Aino", mouse, "kirja", none, ui_text::kNoLoans, msg::kUnstorableLoan, kAinoLoans};
+        QTest::newRow("the no-loans text")    << EditRow{"Aino", mouse, "kirja", none, ui_text::kNoLoans, msg::kUnusableLoan, kAinoLoans};
         // Only a register from elsewhere names a borrower whose loans cannot be a file.
-        QTest::newRow("no file for the name") << EditRow{"../x", mouse, none, none, "laina", msg::saveFailed("../x.kdx"), kAinoLoans};
+        QTest::newRow("no file for the name") << EditRow{"../x", mouse, none, none, "laina", msg::unusableBorrower("../x"), kAinoLoans};
         // clang-format on
     }
 

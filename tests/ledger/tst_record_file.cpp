@@ -1,3 +1,4 @@
+#include "commands/EntryCheck.h"
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
 #include "ledger/SaveLeftovers.h"
@@ -7,7 +8,15 @@
 
 #include <cstdio>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <thread>
+
+// The sync that fails, counted from 1 at each save (0: none).
+static int failingSync = 0, syncs = 0;
+extern "C" int fsync(int fd) {
+    return ++syncs == failingSync ? (errno = EIO, -1) : int(syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -40,6 +49,14 @@ template <typename Table> int wholeSave(const QString& fileName) {
 // A file's bytes (none: no file), the slots read from it, whether a save may replace it.
 using ReaderRow = std::tuple<QByteArray, QStringList, bool>;
 using Names = std::pair<QString, QString>;
+// The file, the records of the old file (-1: none) and its mode, the sync that fails, whether
+// the save is done and the mode after it.
+using SaveRow = std::tuple<QString, int, int, int, bool, int>;
+
+int modeOf(const QString& fileName) {
+    struct stat status {};
+    return ::stat(qPrintable(fileName), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
 
 } // namespace
 
@@ -102,7 +119,7 @@ class RecordFileTest : public QObject {
         QTest::addColumn<ReaderRow>("row");
         const QStringList n40 = numbered("n", 40), none;
         // clang-format off
-        QTest::newRow("40 records, 30 kept")        << ReaderRow{kHeader + records(n40, 40), n40.first(30), true};
+        QTest::newRow("40 records, 30 kept")        << ReaderRow{kHeader + records(n40, 40), n40.first(30), false};
         QTest::newRow("blank line between records") << ReaderRow{kHeader + "Aino\xD7\r\n\r\nPekka\xD7\r\n", QStringList{"Aino", "Pekka"}, true};
         QTest::newRow("blanks, text after marker")  << ReaderRow{kHeader + "  Aino  \xD7 ja muuta\xD7\r\n", QStringList{"Aino"}, true};
         QTest::newRow("free slots keep their place") << ReaderRow{kHeader + "\xD7\r\n\xD7\r\nPekka\xD7\r\n", QStringList{"", "", "Pekka"}, true};
@@ -113,6 +130,8 @@ class RecordFileTest : public QObject {
         QTest::newRow("missing file")               << ReaderRow{QByteArray(), none, true};
         QTest::newRow("header, blank line")         << ReaderRow{QByteArray("h\r\n \r\n"), none, true};
         QTest::newRow("UTF-8 from elsewhere")       << ReaderRow{QByteArray("h\r\nAino\xC3\x97\r\n"), none, false};
+        QTest::newRow("byte order mark")            << ReaderRow{QByteArray("\xEF\xBB\xBFh\r\nAino\xD7\r\n"), QStringList{"Aino"}, false};
+        QTest::newRow("UTF-16, NUL bytes")          << ReaderRow{QByteArray("h\0\r\0\n\0A\0\xD7\0\r\0\n\0", 14), QStringList{QString::fromLatin1("\0A\0", 3)}, false};
         // A pipe or a folder by a data file's name must neither block the program nor count.
         QTest::newRow("pipe")                       << ReaderRow{QByteArray("<pipe>"), none, false};
         QTest::newRow("folder")                     << ReaderRow{QByteArray("<folder>"), none, false};
@@ -140,6 +159,21 @@ class RecordFileTest : public QObject {
         QCOMPARE(ledger::mayReplace("f.kdx"), replaceable);
     }
 
+    // What is typed is kept as the file will give it back: a letter typed with a separate accent
+    // as the one letter the code page holds, and a long pasted loan whole.
+    void entriesAsStored() {
+        const QString zoe = entry::asStored(u" Zoe\u0308 "_qs);
+        QCOMPARE(zoe, u"Zo\u00EB"_qs);
+        QCOMPARE(entry::checkNewName(zoe, ledger::NameTable{}), entry::NameProblem::None);
+        RecordingDialogs dialogs;
+        const Saldori window(dialogs, Ticker::Clock::Manual);
+        for (const char* box : {"LainaLisaa", "Mtlaina"}) {
+            auto* edit = window.findChild<QLineEdit*>(box);
+            edit->insert(QString(100'000, u'a'));
+            QCOMPARE(edit->text().size(), 100'000);
+        }
+    }
+
     void fileName_data() {
         QTest::addColumn<Names>("row"); // the borrower, the loan file's name (empty: none)
         // clang-format off
@@ -163,13 +197,50 @@ class RecordFileTest : public QObject {
         QCOMPARE(ledger::loanFileName(borrower).value_or(QString()), expected);
     }
 
-    // A save cut off by a crash leaves its file under a name with six random letters.
+    // Only a temporary file of a process that is gone is a leftover; a user's copies stay.
     void leftoversOfCutSavesGo() {
-        for (const char* name :
-             {"nimet.kdx.AbCdEf", "A.kdx.QwErTy", "nimet.kdx.backup", "m.txt.AbCdEf"})
+        const pid_t dead = fork();
+        if (dead == 0)
+            _exit(0);
+        QVERIFY(waitpid(dead, nullptr, 0) == dead);
+        const QStringList kept{".saldori-" + QString::number(getpid()) + ".tmp", ".saldori-x.tmp",
+                               "nimet.kdx.AbCdEf", "nimet.kdx.Backup", "nimet.kdx.kopiot"};
+        for (const QString& name : kept + QStringList{".saldori-" + QString::number(dead) + ".tmp"})
             writeBytes(name, "h\r\n");
         ledger::removeSaveLeftovers(QDir::current());
-        QCOMPARE(snapshotWorkDir().keys(), (QStringList{"m.txt.AbCdEf", "nimet.kdx.backup"}));
+        QCOMPARE(snapshotWorkDir().keys(), kept);
+    }
+
+    // A save is done only once every sync has succeeded; a new file is private, an old one keeps
+    // its mode, and a file with more records than slots is never written over.
+    void saves_data() {
+        QTest::addColumn<SaveRow>("row");
+        // clang-format off
+        QTest::newRow("new file, private")  << SaveRow{"f.kdx", -1, 0, 0, true, 0600};
+        QTest::newRow("old file keeps mode") << SaveRow{"f.kdx", 30, 0644, 0, true, 0644};
+        QTest::newRow("register of 100")    << SaveRow{"nimet.kdx", 100, 0640, 0, true, 0640};
+        QTest::newRow("register of 101")    << SaveRow{"nimet.kdx", 101, 0640, 0, false, 0640};
+        QTest::newRow("file sync fails")    << SaveRow{"f.kdx", 30, 0644, 1, false, 0644};
+        QTest::newRow("folder sync fails")  << SaveRow{"f.kdx", -1, 0, 2, false, 0600};
+        // clang-format on
+    }
+
+    void saves() {
+        const auto& [name, oldRecords, oldMode, failing, done, mode] = fetch<SaveRow>();
+        if (oldRecords >= 0) {
+            writeRecordFile(name, numbered("n", oldRecords), oldRecords);
+            QVERIFY(::chmod(qPrintable(name), mode_t(oldMode)) == 0);
+        }
+        const QByteArray old = readBytes(name);
+        failingSync = failing, syncs = 0;
+        const ledger::LoanTable table{"uusi"};
+        const bool saved = ledger::mayReplace(name) && ledger::writeRecords(name, "h", table);
+        failingSync = 0;
+        QCOMPARE(saved, done);
+        QCOMPARE(modeOf(name), mode);
+        if (!done && failing != 2)
+            QCOMPARE(readBytes(name), old);
+        QCOMPARE(snapshotWorkDir().keys(), QStringList{name});
     }
 
     // A save killed at any moment leaves each file whole, old or new, and the program starts on it.

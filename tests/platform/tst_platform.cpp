@@ -2,6 +2,8 @@
 #include "platform/Translation.h"
 #include "support/Harness.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +51,31 @@ class PlatformTest : public QObject {
         QCOMPARE(second.tryAcquire(), !held);
         first.release();
         QVERIFY(second.tryAcquire());
+    }
+
+    // Another copy starting at the same moment has made its lock but not yet written its id.
+    void aLockBeingMadeBlocks() {
+        QTemporaryDir runtime;
+        const QByteArray path = QFile::encodeName(runtime.filePath("saldori.lock"));
+        const QByteArray info = QByteArray::number(getpid() + 1) + "\nsaldori\n" +
+                                QSysInfo::machineHostName().toUtf8() + '\n';
+        int made[2];
+        QVERIFY(pipe(made) == 0);
+        const pid_t other = fork();
+        if (other == 0) {
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            if (flock(fd, LOCK_EX) != 0 || write(made[1], "!", 1) != 1)
+                _exit(1);
+            usleep(100'000);
+            const QByteArray own = QByteArray::number(getpid()) + info.mid(info.indexOf('\n'));
+            _exit(write(fd, own.constData(), own.size()) == own.size() ? pause() : 1);
+        }
+        char byte = 0;
+        QVERIFY(read(made[0], &byte, 1) == 1);
+        const bool started = InstanceLock(runtime.path()).tryAcquire();
+        kill(other, SIGKILL);
+        waitpid(other, nullptr, 0);
+        QVERIFY(!started);
     }
 
     void showsTheMessageAsAsked_data() {

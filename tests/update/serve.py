@@ -1,9 +1,11 @@
-# Usage: serve.py FOLDER FAULT. Serves FOLDER on 127.0.0.1 at a free port, which it prints.
-# FAULT "404", "stall" or "moved" (a redirect) strikes versio.kdx; "short" cuts Saldori.bin short.
+# Usage: serve.py FOLDER. Serves FOLDER on 127.0.0.1 at a free port, which it prints. The file
+# FOLDER/.fault says what goes wrong at each request: a kind, then "@" and the file it strikes
+# when not versio.kdx. Kinds: "404" or "500", "stall", "moved" (a redirect on the host), "loop"
+# (redirects without end), "file" (a redirect to file://), "short" (cut short), "trickle" (a byte
+# at a time, for ever), "endless" (no length, no end).
 import http.server, sys, time
 
-folder, fault = sys.argv[1:3]
-target = "/Saldori.bin" if fault == "short" else "/versio.kdx"
+folder = sys.argv[1]
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -11,17 +13,25 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().__init__(*args, directory=folder, **kwargs)
 
     def do_GET(self):
-        if self.path != target or not fault:
+        kind, _, name = open(folder + "/.fault").read().partition("@")
+        target = "/" + (name or "versio.kdx")
+        redirects = {"moved": target + "?moved", "loop": target + "?", "file": "file:///etc/passwd"}
+        faults = redirects.keys() | {"404", "500", "stall", "short", "trickle", "endless"}
+        if self.path.partition("?" if kind == "loop" else "#")[0] != target or kind not in faults:
             return super().do_GET()
-        if fault == "404":
-            return self.send_error(404)
-        time.sleep(60 if fault == "stall" else 0)
-        self.send_response(302 if fault == "moved" else 200)
-        self.send_header("Location", target + "?moved")
-        body = open(folder + target, "rb").read() if fault == "short" else b""
-        self.send_header("Content-Length", str(2 * len(body)))
+        if kind in ("404", "500"):
+            return self.send_error(int(kind))
+        time.sleep(60 if kind == "stall" else 0)
+        self.send_response(302 if kind in redirects else 200)
+        self.send_header("Location", redirects.get(kind, "") + ("1" + self.path if kind == "loop" else ""))
+        body = open(folder + target, "rb").read() if kind == "short" else b""
+        if kind != "endless":
+            self.send_header("Content-Length", str(10000 if kind == "trickle" else 2 * len(body)))
         self.end_headers()
         self.wfile.write(body)
+        while kind in ("trickle", "endless"):
+            self.wfile.write(b"1" if kind == "trickle" else bytes(65536))
+            time.sleep(0.1 if kind == "trickle" else 0)
 
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)

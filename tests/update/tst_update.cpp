@@ -4,36 +4,47 @@
 
 namespace {
 
-// A real HTTP server on 127.0.0.1 serving a folder outside the working folder while it lives,
-// failing as `fault` says; "refused" leaves its port with nobody listening.
+// A real HTTP server on 127.0.0.1, started once, serving a folder outside the working folder and
+// failing as the row's fault says; "refused" goes to a port with nobody listening.
 class Server final : public Transfers {
   public:
-    Server(const QMap<QString, QByteArray>& files, const QString& fault)
-        : network_(nullptr, fault == "no module" ? "puuttuu.so" : SALDORI_NETWORK_MODULE_FILE,
-                   std::chrono::milliseconds(1000)) {
+    Server() : base_(start(python_)), refused_(start(gone_)) {
+        gone_.kill();
+        gone_.waitForFinished();
+    }
+    ~Server() override { python_.close(); }
+    void serve(const QMap<QString, QByteArray>& files, const QString& fault) {
+        for (const QString& old : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
+            QFile::remove(folder_.filePath(old));
         for (auto file = files.begin(); file != files.end(); ++file)
             writeBytes(folder_.filePath(file.key()), file.value());
-        python_.start("python3", {QFINDTESTDATA("serve.py"), folder_.path(), fault});
-        if (!python_.waitForReadyRead(10'000))
-            qFatal("the test server did not start");
-        base_ = "http://127.0.0.1:" + python_.readLine().trimmed() + '/';
-        if (fault == "refused")
-            python_.kill(), python_.waitForFinished();
+        writeBytes(folder_.filePath(".fault"), fault.toUtf8());
+        fault_ = fault;
+        network_ = std::make_unique<ModuleTransfers>(
+            nullptr, fault == "no module" ? "puuttuu.so" : SALDORI_NETWORK_MODULE_FILE,
+            std::chrono::milliseconds(1000));
     }
-    ~Server() override {
-        python_.kill();
-        python_.waitForFinished();
-    }
-    // The window fetches from its update directory; this server answers in its place.
-    Transfer fetch(const QUrl& url) override {
-        return network_.fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base_)));
+    // The window fetches from its update directory; this server answers in its place, sooner.
+    Transfer fetch(const QUrl& url, QIODevice& sink, const TransferLimits& limits) override {
+        const TransferLimits sooner{limits.maxBytes,
+                                    std::min(limits.deadline, std::chrono::milliseconds(2500))};
+        const QString base = fault_ == "refused" ? refused_ : base_;
+        return network_->fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base)), sink,
+                               sooner);
     }
 
   private:
+    QString start(QProcess& python) {
+        python.start("python3", {QFINDTESTDATA("serve.py"), folder_.path()});
+        if (!python.waitForReadyRead(10'000))
+            qFatal("the test server did not start");
+        return "http://127.0.0.1:" + python.readLine().trimmed() + '/';
+    }
+
     QTemporaryDir folder_;
-    QProcess python_;
-    QString base_;
-    ModuleTransfers network_;
+    QProcess python_, gone_;
+    QString base_, refused_, fault_;
+    std::unique_ptr<ModuleTransfers> network_;
 };
 
 // What the server holds and does, the user's answer to the offer, then every message shown, the
@@ -51,7 +62,11 @@ const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\
 class UpdateTest : public WindowTestCase {
     Q_OBJECT
 
+    std::unique_ptr<Server> server_;
+
   private slots:
+    void initTestCase() { server_ = std::make_unique<Server>(); }
+
     void checkAndDownload_data() {
         QTest::addColumn<Row>("row");
         const Answer ok = Answer::Ok;
@@ -59,8 +74,12 @@ class UpdateTest : public WindowTestCase {
                       available = "Päivitys saatavilla!",
                       loading = "Lataan päivitystä.. Odota hetki.",
                       waiting = "Odotetaan käyttäjän hyväksyntää...";
-        const Message offer = msg::kUpdateAvailable, lost = msg::transferError({}),
-                      notice = msg::plain("Uusi versio, lue ä"), done = msg::kUpdateDownloaded;
+        const Message offer = msg::kUpdateAvailable, notice = msg::plain("Uusi versio, lue ä"),
+                      done = msg::kUpdateDownloaded;
+        const auto lost = [](const QString& what, const QString& file) {
+            return msg::transferError(what + " (" + file + ')');
+        };
+        const QString notFound = "tiedostoa ei ole palvelimella";
         // Any line ends, blank lines, blanks around a name; the notice in the old code page.
         const QByteArray all = " Saldori.bin *\r\n\r\n \rUpDater.kdx*\n",
                          star = " Uusi versio, lue \xE4* x\r\n";
@@ -75,12 +94,23 @@ class UpdateTest : public WindowTestCase {
         QTest::newRow("older") << Row{"105", "", ok, all, star, {msg::kOwnNewer}, untouched, false, checking};
         for (const char* version : {"1", "11", "abc", "<html>Virhe</html>"})
             QTest::newRow(version) << Row{version, "", ok, all, star, {msg::kCheckFailed}, untouched, false, checking};
-        for (const char* fault : {"404", "stall", "refused", "no module"})
-            QTest::newRow(fault) << Row{"111", fault, ok, all, star, {lost, msg::kCheckFailed}, untouched, false, checking};
+        for (const auto& [fault, what] : {std::pair{"404", notFound}, {"500", "palvelimen virhe HTTP 500"},
+                                          {"stall", "siirto kesti liian kauan"}, {"trickle", "siirto kesti liian kauan"},
+                                          {"endless", "tiedosto on suurempi kuin päivityksessä voi olla"},
+                                          {"loop", "palvelin ohjasi osoitteeseen, jota ei seurata"},
+                                          {"file", "palvelin ohjasi osoitteeseen, jota ei seurata"},
+                                          {"refused", "palvelin ei ota yhteyttä vastaan"}, {"no module", "verkko-osaa ei voi ladata"}})
+            QTest::newRow(fault) << Row{"111", fault, ok, all, star, {lost(what, "versio.kdx"), msg::kCheckFailed}, untouched, false, checking};
+        QTest::newRow("404 notice") << Row{"111", "404@update.kdx", ok, all, star, {offer, lost(notFound, "update.kdx"), msg::kDownloadFailed}, untouched, false, loading};
+        QTest::newRow("404 list") << Row{"111", "404@tiedostot.kdx", ok, all, star, {offer, notice, lost(notFound, "tiedostot.kdx"), msg::kDownloadFailed}, untouched + QStringList{"update.kdx"}, false, loading};
+        QTest::newRow("full disk") << Row{"111", "full", ok, all, star, {offer, msg::saveFailed("update.kdx"), msg::kDownloadFailed}, untouched, false, loading};
         QTest::newRow("complete") << Row{"111", "", ok, all, star, {offer, notice, done}, started, true, waiting};
+        QTest::newRow("links replaced") << Row{"111", "links", ok, all, star, {offer, notice, done}, started, true, waiting};
+        QTest::newRow("comma, quotes") << Row{"111", "", ok, "\"Saldori.bin*\" x,UpDater.kdx*", star, {offer, notice, done}, started, true, waiting};
+        QTest::newRow("long notice") << Row{"111", "", ok, all, QByteArray(600, 'a') + '*', {offer, msg::plain(QString(499, u'a') + u'…'), done}, started, true, waiting};
         QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
         QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true, waiting};
-        QTest::newRow("cut short") << Row{"111", "short", ok, all, star, {offer, notice, lost, msg::kDownloadFailed}, kept, false, loading};
+        QTest::newRow("cut short") << Row{"111", "short@Saldori.bin", ok, all, star, {offer, notice, lost("yhteys katkesi kesken siirron", "Saldori.bin"), msg::kDownloadFailed}, kept, false, loading};
         // Unsafe names, the user's files in any letter case among them.
         for (const QByteArray& entry : {QByteArray("no star"), QByteArray("../pako*"), QByteArray("/tmp/pako*"),
                                         QByteArray("a/../../pako*"), QByteArray("a\\pako*"), QByteArray("a..b*"), QByteArray("Nimet.KDX*"),
@@ -96,22 +126,26 @@ class UpdateTest : public WindowTestCase {
             fetch<Row>();
         const QByteArray evil = "ylikirjoitettu", updater = "#!/bin/sh\necho > käynnistetty\n";
         // clang-format off
-        Server server({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
+        server_->serve({{"versio.kdx", version}, {"update.kdx", notice}, {"tiedostot.kdx", list},
                        {"Saldori.bin", kRelease}, {"UpDater.kdx", updater}, {"nimet.kdx", evil}, {"Aino.kdx", evil},
                        {"pako", evil}}, fault);
         // clang-format on
         writeBytes("nimet.kdx", kRegister);
         writeBytes("Aino.kdx", kLoans);
         writeBytes("Saldori.bin", kOld);
+        // Links by the names of downloads, to the register and out of the folder.
+        if (fault == "links")
+            QVERIFY(QFile::remove("Saldori.bin") && QFile::link("nimet.kdx", "Saldori.bin") &&
+                    QFile::link("../pako", "update.kdx"));
         w->vilkkulaskuri = 3;
         dialogs.answers << answer;
-        w->AutoUpdate = &server;
+        w->AutoUpdate = server_.get();
         w->apu->show();
-        w->UpDate->click();
-        settle(*w);
-        // The transfer's own error text varies; that there is one is what counts.
-        for (Message& message : dialogs.shown)
-            message.text.replace(QRegularExpression("^(Odottamaton virhe: ).+"), "\\1");
+        const auto check = [&] {
+            w->UpDate->click();
+            settle(*w);
+        };
+        fault == "full" ? onFullDisk(check) : check();
 
         QCOMPARE(dialogs.shown, messages);
         QCOMPARE(w->tila->text(), status);
