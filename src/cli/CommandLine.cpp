@@ -20,7 +20,7 @@ struct Request {
     QString unknown;
 };
 
-// The first of these named wins, whatever the order on the line.
+// Help goes before the version, and both before the export, wherever they stand on the line.
 Command commandOf(const QString& argument) {
     if (argument == u"-h" || argument == u"--help")
         return Command::Help;

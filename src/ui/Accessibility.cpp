@@ -33,8 +33,7 @@ constexpr std::array kNames = {
 };
 // clang-format on
 
-// Captions that stand beside their control: a screen reader on Linux names a combo box by its
-// text and the caption it is labelled by, whatever its accessible name.
+// Captions that stand beside their control label it for a screen reader too (labelled-by).
 constexpr std::array<std::pair<const char*, const char*>, 3> kCaptionOf = {{
     {"Label3", "Uusi"},
     {"Label1", "Lainaaja1"},

@@ -63,7 +63,6 @@ try:
                                   capture_output=True, text=True, check=True).stdout
         startup = re.search(r"^StartupWMClass=(.*)$", open(desktop_file).read(), re.M)
         assert startup and wm_class.rstrip().endswith(f'"{startup[1]}"'), wm_class
-        print("accessibility tree checked")
     finally:
         app.terminate()
         app.wait(10)
