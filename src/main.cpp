@@ -1,19 +1,29 @@
+#include "cli/CommandLine.h"
+#include "cli/DisplayFailure.h"
 #include "ledger/SaveLeftovers.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceLock.h"
 #include "platform/Translation.h"
+#include "ui/Accessibility.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <optional>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int runWindow(int argc, char* argv[]) {
+    DisplayFailureGuard displayFailure;
     QApplication app(argc, argv);
+    displayFailure.release();
+    // The window's class in WM_CLASS; the desktop entry's StartupWMClass names the same.
     QApplication::setApplicationName(QStringLiteral("saldori"));
     installFinnishTranslation(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(SALDORI_APP_ID));
+    accessibility::installInterfaces();
 
     MessageBoxDialogs dialogs;
     InstanceLock lock;
@@ -31,4 +41,15 @@ int main(int argc, char* argv[]) {
     window.move(screen.center() - window.rect().center());
     window.show();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // A plain start reads no arguments: the window comes up as fast as it can.
+    if (argc > 1) {
+        if (const std::optional<int> status = cli::run(argc, argv))
+            return *status;
+    }
+    return runWindow(argc, argv);
 }

@@ -2,7 +2,10 @@
 
 #include "ui/MenuLabel.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
 #include <array>
 
 namespace accessibility {
@@ -30,8 +33,7 @@ constexpr std::array kNames = {
 };
 // clang-format on
 
-// Captions that stand beside their control: a screen reader on Linux names a combo box by its
-// text and the caption it is labelled by, whatever its accessible name.
+// Captions that stand beside their control label it for a screen reader too (labelled-by).
 constexpr std::array<std::pair<const char*, const char*>, 3> kCaptionOf = {{
     {"Label3", "Uusi"},
     {"Label1", "Lainaaja1"},
@@ -64,21 +66,59 @@ class MenuLabelInterface : public QAccessibleWidget {
     MenuLabel* label() const { return static_cast<MenuLabel*>(widget()); }
 };
 
-QAccessibleInterface* menuLabelInterface(const QString& className, QObject* object) {
+// Qt on Linux names a combo box by the text it holds, so that a borrower's name would be heard
+// where the box's caption belongs; this one is named by its caption and holds its text as value.
+class ComboBoxInterface : public QAccessibleWidget {
+  public:
+    explicit ComboBoxInterface(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return box()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+  private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     if (className == QLatin1String("MenuLabel"))
         return new MenuLabelInterface(static_cast<MenuLabel*>(object));
+    if (className == QLatin1String("QComboBox"))
+        return new ComboBoxInterface(static_cast<QComboBox*>(object));
     return nullptr;
 }
 
 } // namespace
 
-void describe(QWidget* window) {
-    static const bool installed = (QAccessible::installFactory(menuLabelInterface), true);
+void installInterfaces() {
+    static const bool installed = (QAccessible::installFactory(interfaceFor), true);
     Q_UNUSED(installed);
+}
+
+void describe(QWidget* window) {
+    installInterfaces();
     for (const Name& entry : kNames) {
         auto* control = window->findChild<QWidget*>(QString::fromLatin1(entry.control));
         Q_ASSERT(control);
         control->setAccessibleName(QString::fromUtf8(entry.name));
+        // The line edit of a combo box is what a screen reader meets when typing into the box.
+        if (auto* box = qobject_cast<QComboBox*>(control))
+            box->lineEdit()->setAccessibleName(box->accessibleName());
     }
     for (const auto& [caption, control] : kCaptionOf) {
         window->findChild<QLabel*>(QString::fromLatin1(caption))

@@ -6,6 +6,9 @@ class QWidget;
 // a sighted user reads beside it, and the menu labels are announced as the buttons they are.
 namespace accessibility {
 
+// Must come before the first control is made: Qt describes a control once, when the control
+// appears, and only a screen reader already running sees that first description.
+void installInterfaces();
 void describe(QWidget* window);
 
 } // namespace accessibility

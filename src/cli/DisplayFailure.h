@@ -1,0 +1,16 @@
+#pragma once
+
+// While it lives, a failure of the toolkit to reach a display ends the program with a Finnish
+// message and status 1, where Qt would abort with its own message.
+class DisplayFailureGuard {
+  public:
+    DisplayFailureGuard();
+    ~DisplayFailureGuard() { release(); }
+    // Once the toolkit runs, its fatal errors are its own again.
+    void release();
+    DisplayFailureGuard(const DisplayFailureGuard&) = delete;
+    DisplayFailureGuard& operator=(const DisplayFailureGuard&) = delete;
+
+  private:
+    bool active_ = true;
+};
