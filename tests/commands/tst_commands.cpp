@@ -224,6 +224,20 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("Ville.kdx"), records(numbered("laina ", 30), 30));
     }
 
+    // Enter answers a question that destroys data with the answer that keeps it, and a key typed
+    // before the question could be read answers nothing.
+    void destructiveQuestionKeepsTheData() {
+        bool typedAheadIgnored = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::keyClick(box, Qt::Key_Return);
+            typedAheadIgnored = box->isVisible();
+            box->defaultButton()->click();
+        });
+        QCOMPARE(MessageBoxDialogs().show(msg::askDeleteBorrower("Aino")), Answer::Cancel);
+        QVERIFY(typedAheadIgnored);
+    }
+
     void deleteBorrower_data() {
         QTest::addColumn<DeleteBorrowerRow>("row");
         const QList<Message> none;
@@ -331,9 +345,6 @@ class CommandsTest : public WindowTestCase {
         stored.removeAll(QString());
         QCOMPARE(entries(w->Laina), stored);
         QCOMPARE(w->Mtlaina->text(), edit.trimmed());
-        click(w->Command3);
-        QCOMPARE(settle(*w), 15);
-        QVERIFY(w->Muokkaus->isHidden());
     }
 
     void failedSave_data() {

@@ -164,20 +164,7 @@ template <typename View> QStringList entries(const View* view) {
     return result;
 }
 
-// Runs the panel transition out, the blink alongside and then to its end; answers the ticks.
-inline int settle(Saldori& window) {
-    int ticks = 0;
-    for (; ticks < 1000 && window.liikuttaja->isEnabled(); ++ticks) {
-        window.liikuttaja_Timer();
-        if (window.Vilkuta->isEnabled())
-            window.Vilkuta_Timer();
-    }
-    for (int tick = 0; tick < 100 && window.Vilkuta->isEnabled(); ++tick)
-        window.Vilkuta_Timer();
-    return ticks;
-}
-
-// Time passing: one tick of every running timer, as often as asked.
+// Time passing: one tick of every running timer, in the order they deliver them, as often as asked.
 inline void tickAll(Saldori& window, int ticks) {
     for (int tick = 0; tick < ticks; ++tick) {
         for (const auto& [timer, onTick] :
@@ -190,30 +177,39 @@ inline void tickAll(Saldori& window, int ticks) {
     }
 }
 
-// Lets every timer run out, the help timer last; answers the help timer's ticks.
-inline int settleAll(Saldori& window) {
-    settle(window);
-    int helpTicks = 0;
-    for (; window.ohjeliikuttaja->isEnabled() && helpTicks < 100; ++helpTicks)
-        window.ohjeliikuttaja_Timer();
-    for (int tick = 0; window.Ajastin->isEnabled() && tick < 100; ++tick)
-        window.Ajastin_Timer();
-    return helpTicks;
+// Lets every timer run out; answers the ticks of the one counted (the panels' by default).
+inline int settle(Saldori& window, Ticker* Saldori::*counted = &Saldori::liikuttaja) {
+    int ticks = 0;
+    for (int tick = 0; tick < 2000; ++tick) {
+        const bool running = window.liikuttaja->isEnabled() || window.ohjeliikuttaja->isEnabled() ||
+                             window.Vilkuta->isEnabled() || window.Ajastin->isEnabled();
+        if (!running)
+            break;
+        ticks += (window.*counted)->isEnabled();
+        tickAll(window, 1);
+    }
+    return ticks;
 }
 
-// Each test function gets a fresh working folder and the window opened on it, its ticks delivered
-// only by the test; a test that needs data files first writes them and calls reopen().
+// A window of its own on the working folder, its ticks delivered only by the test.
+inline std::unique_ptr<Saldori> openWindow(Dialogs& dialogs) {
+    auto window = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the window did not become active");
+    return window;
+}
+
+// Each test function gets a fresh working folder and the window opened on it; a test that needs
+// data files first writes them and calls reopen().
 class WindowTestCase : public QObject {
     Q_OBJECT
 
   protected:
     void reopen() {
         w.reset();
-        w = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get()))
-            qWarning("the window did not become active");
+        w = openWindow(dialogs);
     }
 
     RecordingDialogs dialogs;

@@ -6,16 +6,6 @@
 
 namespace {
 
-// Answers a message as the action that raised it says: one ending in "!" cancels.
-struct AnsweringDialogs final : Dialogs {
-    Answer show(const Message& message) override {
-        shown << message;
-        return cancel ? Answer::Cancel : Answer::Ok;
-    }
-    QList<Message> shown;
-    bool cancel = false;
-};
-
 const QStringList kTexts = {"Aino", "Liisa", "x", " Pekka ", "kirja"};
 const QStringList kKeys = {"Return", "Space", "Esc", "Tab", "Backtab"};
 // At rest an open panel has its full height.
@@ -30,7 +20,7 @@ const QStringList kWaysBack = {"OK2",      "Command1", "takaisin2", "takaisin",
 // A user at any speed, playing actions ("click Name", "click Laina>entry", "key Tab",
 // "type text", "wait 5") on a fresh window, who then tells what is wrong with it.
 class RandomUser {
-    AnsweringDialogs dialogs;
+    RecordingDialogs dialogs;
     std::unique_ptr<TempWorkDir> dir;
     std::unique_ptr<Saldori> w;
 
@@ -46,12 +36,8 @@ class RandomUser {
             writeRecordFile("nimet.kdx", numbered("Nimi", 100), 100);
             writeRecordFile("Nimi0.kdx", numbered("laina ", 30), 30);
         }
-        w = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+        w = openWindow(dialogs);
         w->findChild<QLineEdit*>("URL")->setText("http://127.0.0.1:9/versio.kdx");
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get()))
-            qWarning("the window did not become active");
     }
 
     bool usable(const QWidget* control) const {
@@ -90,8 +76,10 @@ class RandomUser {
         }
     }
 
+    // The messages an action ending in "!" raises are cancelled.
     void perform(QString action) {
-        dialogs.cancel = action.endsWith(u'!');
+        dialogs.answers.clear();
+        dialogs.answers.insert(0, 9, action.endsWith(u'!') ? Answer::Cancel : Answer::Ok);
         action.remove(QRegularExpression("!$"));
         const QString verb = action.section(u' ', 0, 0), what = action.section(u' ', 1);
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
