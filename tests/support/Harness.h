@@ -212,6 +212,46 @@ class WindowTestCase : public QObject {
         w = openWindow(dialogs);
     }
 
+    // Settles, then clicks a control, picks "combo>entry", ticks "list>entry", clicks the text of
+    // "list:entry", replaces the text of "box<text" as typed, double-clicks "Name*2"; "!Name..."
+    // acts at once. At once too: "Enter", "Space", "Esc", "Tab", "Backtab" and "Down" are keys, a
+    // number is that many ticks of every timer, "=Name" tabs onto a control, other text is typed.
+    void act(const QStringList& actions) {
+        const QMap<QString, Qt::Key> keys = {{"Enter", Qt::Key_Return},    {"Space", Qt::Key_Space},
+                                             {"Esc", Qt::Key_Escape},      {"Tab", Qt::Key_Tab},
+                                             {"Backtab", Qt::Key_Backtab}, {"Down", Qt::Key_Down}};
+        for (QString action : actions) {
+            const bool atOnce = action.startsWith(u'!') && action.remove(0, 1).size();
+            const qsizetype cut = action.indexOf(QRegularExpression("[>:<]|\\*2$"));
+            const QChar how = cut < 0 ? QChar() : action[cut];
+            const QString name = action.left(cut), text = action.mid(cut + 1);
+            auto* control = name.isEmpty() ? nullptr : w->findChild<QWidget*>(name);
+            auto* combo = qobject_cast<QComboBox*>(control);
+            if (control && !atOnce)
+                settle(*w);
+            if (combo && how == u'>')
+                pickFromList(combo, text);
+            else if (auto* list = qobject_cast<QListWidget*>(control);
+                     list && (how == u'>' || how == u':'))
+                clickEntry(list, text, how == u'>');
+            else if (control && how == u'<')
+                retype(combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control), text);
+            else if (control && how == u'*') // through the window, which makes the second press one
+                QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
+                                   control->mapTo(w.get(), control->rect().center()));
+            else if (control)
+                click(control);
+            else if (keys.contains(action))
+                press(keys[action]);
+            else if (action.startsWith(u'='))
+                w->findChild<QWidget*>(action.mid(1))->setFocus(Qt::TabFocusReason);
+            else if (bool ticks = false; action.toInt(&ticks), ticks)
+                tickAll(*w, action.toInt());
+            else
+                type(action);
+        }
+    }
+
     RecordingDialogs dialogs;
     std::unique_ptr<TempWorkDir> dir;
     std::unique_ptr<Saldori> w;

@@ -104,37 +104,6 @@ class WindowTest : public WindowTestCase {
         return codes;
     }
 
-    // Settles, then clicks a control or picks or ticks "box>entry"; "!Name" clicks at once. At
-    // once too: "Enter", "Space", "Esc", "Tab" and "Backtab" are keys, a number is that many
-    // ticks of every running timer, "=Name" tabs onto a control, other text is typed.
-    void act(const QStringList& actions) {
-        const QMap<QString, Qt::Key> keys = {{"Enter", Qt::Key_Return},
-                                             {"Space", Qt::Key_Space},
-                                             {"Esc", Qt::Key_Escape},
-                                             {"Tab", Qt::Key_Tab},
-                                             {"Backtab", Qt::Key_Backtab}};
-        for (QString action : actions) {
-            const bool atOnce = action.startsWith(u'!') && action.remove(0, 1).size();
-            auto* control = w->findChild<QWidget*>(action.section(u'>', 0, 0));
-            if (control && !atOnce)
-                settle(*w);
-            if (auto* combo = qobject_cast<QComboBox*>(control); combo)
-                pickFromList(combo, action.section(u'>', 1));
-            else if (auto* list = qobject_cast<QListWidget*>(control))
-                tickEntry(list, action.section(u'>', 1));
-            else if (control)
-                click(control);
-            else if (keys.contains(action))
-                press(keys[action]);
-            else if (action.startsWith(u'='))
-                w->findChild<QWidget*>(action.mid(1))->setFocus(Qt::TabFocusReason);
-            else if (bool ticks = false; action.toInt(&ticks), ticks)
-                tickAll(*w, action.toInt());
-            else
-                type(action);
-        }
-    }
-
     // The help timer's ticks until the hint line stops, where it and its button end.
     QList<int> slide() {
         return {settle(*w, &Saldori::ohjeliikuttaja), twips::left(w->ohjeteksti),
