@@ -57,9 +57,9 @@ class CommandsTest : public WindowTestCase {
         writeRecordFile("Ville.kdx", numbered("laina ", 30), 30);
         reopen();
         if (!picked.isEmpty())
-            pickFromList(w->Lainaaja, picked);
+            act({"Lainaaja>" + picked});
         for (const QString& loan : ticked)
-            tickEntry(w->Laina, loan);
+            act({"Laina>" + loan});
     }
 
   private slots:

@@ -122,10 +122,6 @@ inline void clickEntry(QListWidget* list, const QString& text, bool onCheckBox =
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(x, rect.center().y()));
 }
 
-inline void tickEntry(QListWidget* list, const QString& text) {
-    clickEntry(list, text, true);
-}
-
 // Keys go where the keyboard focus is, as a user's do; a walk that has lost it is broken.
 inline QWidget* focused() {
     QWidget* widget = QApplication::focusWidget();
@@ -146,14 +142,6 @@ inline void type(const QString& text) {
         QKeyEvent keyPress(QEvent::KeyPress, key, Qt::NoModifier, c);
         QApplication::sendEvent(focused(), &keyPress);
     }
-}
-
-// Into the box clicked first, replacing what it held.
-inline void retype(QLineEdit* edit, const QString& text) {
-    QTest::mouseClick(edit, Qt::LeftButton);
-    press(Qt::Key_A, Qt::ControlModifier);
-    press(Qt::Key_Delete);
-    type(text);
 }
 
 // The entries of a list or a drop-down list, in order.
@@ -234,9 +222,13 @@ class WindowTestCase : public QObject {
             else if (auto* list = qobject_cast<QListWidget*>(control);
                      list && (how == u'>' || how == u':'))
                 clickEntry(list, text, how == u'>');
-            else if (control && how == u'<')
-                retype(combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control), text);
-            else if (control && how == u'*') // through the window, which makes the second press one
+            else if (control && how == u'<') { // clicked first, all it held replaced
+                click(combo ? combo->lineEdit() : control);
+                press(Qt::Key_A, Qt::ControlModifier);
+                press(Qt::Key_Delete);
+                type(text);
+            } else if (control &&
+                       how == u'*') // through the window, which makes the second press one
                 QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
                                    control->mapTo(w.get(), control->rect().center()));
             else if (control)

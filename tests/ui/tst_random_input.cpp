@@ -92,7 +92,8 @@ class RandomUser {
         else if (verb == "type")
             QTest::keyClicks(focus, what);
         else if (auto* list = qobject_cast<QListWidget*>(control); usable(list) && !entry.isEmpty())
-            list->findItems(entry, Qt::MatchExactly).isEmpty() ? void() : tickEntry(list, entry);
+            list->findItems(entry, Qt::MatchExactly).isEmpty() ? void()
+                                                               : clickEntry(list, entry, true);
         else if (auto* combo = qobject_cast<QComboBox*>(control); usable(combo) && !entry.isEmpty())
             combo->findText(entry) < 0 ? void() : pickFromList(combo, entry);
         else if (usable(control))
