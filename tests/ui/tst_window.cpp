@@ -123,8 +123,8 @@ class WindowTest : public WindowTestCase {
     }
 
     // The screens as reviewed, after the slide the last step starts: the help timer's if it runs,
-    // else the panels'. The second time round the panels start from nothing, which may take a
-    // tick more. "!" acts at once.
+    // else the panels'; a row ending in ticks midway. The second time round the panels start from
+    // nothing, which may take a tick more. "!" acts at once.
     void screens_data() {
         QTest::addColumn<ScreenRow>("row");
         const QStringList addBorrower = {"LLainaaja", "sulje1"}, addLoans = {"LLaina", "sulje2"},
@@ -149,6 +149,7 @@ class WindowTest : public WindowTestCase {
         QTest::newRow("topics")                     << ScreenRow{{"Apua", "Ohjeet"}, 10, 1};
         QTest::newRow("guided-help")                << ScreenRow{{"Apua", "Ohjeet", "ohjellaina"}, 15, 2};
         QTest::newRow("about")                      << ScreenRow{{"Apua", "Tieto"}, 15, 1};
+        QTest::newRow("about-midway")                << ScreenRow{{"Apua", "Tieto", "60"}, 0, 1};
         QTest::newRow("about, Escape ignored")      << ScreenRow{{"Apua", "Tieto", "!Esc"}, 0, 1};
         QTest::newRow("about, closed before it is filled") << ScreenRow{{"Apua", "Tieto", "!OK2", "Tieto"}, 15, 1};
         // clang-format on
@@ -159,7 +160,8 @@ class WindowTest : public WindowTestCase {
         openOnAinosLoans();
         act(steps);
         const bool help = w->ohjeliikuttaja->isEnabled();
-        QCOMPARE(settle(*w, help ? &Saldori::ohjeliikuttaja : &Saldori::liikuttaja), ticks);
+        if (steps.last().toInt() == 0) // a row ending in ticks is seen midway
+            QCOMPARE(settle(*w, help ? &Saldori::ohjeliikuttaja : &Saldori::liikuttaja), ticks);
         QCOMPARE(enabledMenuLabels(), enabledLabels);
         QVERIFY(dialogs.shown.isEmpty());
         compareWithGolden(w.get(), QString(QTest::currentDataTag()).section(u',', 0, 0));
