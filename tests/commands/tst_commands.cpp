@@ -28,7 +28,7 @@ struct DeleteLoansRow {
     QStringList loans; // Aino's
     QString picked;
     QStringList ticked;
-    enum Meanwhile { Nothing, DropFromRegister, ClearList } meanwhile; // before the click
+    enum Meanwhile { Nothing, DropFromRegister, ClearList, TypeOther } meanwhile; // then
     Answer answer; // to the offer to delete Aino
     Message refusal;
     QStringList listed;
@@ -193,6 +193,8 @@ class CommandsTest : public WindowTestCase {
         QTest::newRow("borrower gone")    << DeleteLoansRow{some, "Aino", {}, DropFromRegister, ok, msg::kChooseFromList, {}};
         // Compacting a list that shows nobody's loans would empty the borrower's file.
         QTest::newRow("list cleared")     << DeleteLoansRow{some, "Aino", {}, ClearList, ok, msg::kChooseFromList, {}};
+        // Aino's loans are ticked, but the box shows another name.
+        QTest::newRow("other name typed") << DeleteLoansRow{some, "Aino", {"a"}, TypeOther, ok, msg::kChooseFromList, {}};
         // clang-format on
     }
 
@@ -205,6 +207,8 @@ class CommandsTest : public WindowTestCase {
         if (meanwhile ==
             DeleteLoansRow::ClearList) // as the add-loans panel leaves it when it closes
             w->Laina->clear();
+        if (meanwhile == DeleteLoansRow::TypeOther)
+            act({"Lainaaja<Pekka"});
         dialogs.answers.enqueue(answer);
         const auto before = snapshotWorkDir();
 
