@@ -17,12 +17,12 @@ const QStringList kWaysBack = {"OK2",      "Command1", "takaisin2", "takaisin",
 
 } // namespace
 
-// A user at any speed, playing actions ("click Name", "click Laina>entry", "key Tab",
-// "type text", "wait 5") on a fresh window, who then tells what is wrong with it.
-class RandomUser {
-    RecordingDialogs dialogs;
-    std::unique_ptr<TempWorkDir> dir;
-    std::unique_ptr<Saldori> w;
+// Random sequences of what a user may do, at any speed, from an empty, a small and a full
+// register: actions ("click Name", "click Laina>entry", "key Tab", "type text", "wait 5") on a
+// fresh window, which then tells what is wrong with it. SALDORI_RANDOM_SEQUENCES and
+// SALDORI_RANDOM_SEED choose how many sequences and which.
+class RandomInputTest : public WindowTestCase {
+    Q_OBJECT
 
     void open(int start) {
         w.reset();
@@ -36,7 +36,7 @@ class RandomUser {
             writeRecordFile("nimet.kdx", numbered("Nimi", 100), 100);
             writeRecordFile("Nimi0.kdx", numbered("laina ", 30), 30);
         }
-        w = openWindow(dialogs);
+        reopen();
         w->findChild<QLineEdit*>("URL")->setText("http://127.0.0.1:9/versio.kdx");
     }
 
@@ -167,7 +167,6 @@ class RandomUser {
                    : "the borrower list is not the register";
     }
 
-  public:
     QString play(int start, QStringList& actions, std::mt19937* rng = nullptr, int length = 0) {
         open(start);
         for (int i = 0; rng ? i < length : i < actions.size(); ++i) {
@@ -190,12 +189,6 @@ class RandomUser {
         }
         return actions;
     }
-};
-
-// Random sequences of what a user may do, at any speed, from an empty, a small and a full
-// register. SALDORI_RANDOM_SEQUENCES and SALDORI_RANDOM_SEED choose how many and which.
-class RandomInputTest : public QObject {
-    Q_OBJECT
 
   private slots:
     void initTestCase() { QApplication::setCursorFlashTime(0); }
@@ -204,14 +197,13 @@ class RandomInputTest : public QObject {
         const bool set = qEnvironmentVariableIsSet("SALDORI_RANDOM_SEQUENCES");
         const int count = set ? qEnvironmentVariableIntValue("SALDORI_RANDOM_SEQUENCES") : 2000;
         const auto first = uint(qEnvironmentVariableIntValue("SALDORI_RANDOM_SEED"));
-        RandomUser user;
         for (uint seed = first; seed < first + uint(count); ++seed) {
             std::mt19937 rng(seed);
             QStringList actions;
-            if (user.play(int(seed % 3), actions, &rng, 1 + int(rng() % 12)).isEmpty())
+            if (play(int(seed % 3), actions, &rng, 1 + int(rng() % 12)).isEmpty())
                 continue;
-            QStringList shortest = user.shrink(int(seed % 3), actions);
-            const QString fault = user.play(int(seed % 3), shortest);
+            QStringList shortest = shrink(int(seed % 3), actions);
+            const QString fault = play(int(seed % 3), shortest);
             QFAIL(qPrintable(
                 QString("seed %1: %2 after\n  %3").arg(seed).arg(fault, shortest.join("\n  "))));
         }
