@@ -26,6 +26,8 @@ class RandomInputTest : public WindowTestCase {
 
     void open(int start) {
         w.reset();
+        // The old folder goes first: on going it makes its predecessor the working folder again.
+        dir.reset();
         dir = std::make_unique<TempWorkDir>();
         dialogs.shown.clear();
         if (start == 1) {
