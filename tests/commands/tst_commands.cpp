@@ -18,19 +18,28 @@ const QStringList kAinoLoans = {"kirja", "", "10,50 € maitoa", "\"lapio\" ja k
 
 // The register (none when empty), the name typed, the refusal, its slot (-1: none).
 using AddBorrowerRow = std::tuple<QStringList, QString, Message, int>;
-// Liisa's loans, the borrower, the loan typed, the refusal, Liisa's loans after.
-using AddLoanRow = std::tuple<QStringList, QString, QString, Message, QStringList>;
-// Aino's loans, the borrower picked, the loans ticked, what happens before the click, the answer to
-// the offer to delete Aino, the refusal, the loan list after.
-using DeleteLoansRow =
-    std::tuple<QStringList, QString, QStringList, QString, Answer, Message, QStringList>;
-// The borrower picked, what happens before the click, the register after, the messages.
-using DeleteBorrowerRow = std::tuple<QString, QString, QStringList, QList<Message>>;
-// The borrower picked; a key pressed in the list after Shift+Tab into it, or 0; the loan clicked
-// unless chosen by a key; a borrower typed before saving; the edit; the refusal; Aino's loans.
-using EditRow = std::tuple<QString, int, QString, QString, QString, Message, QStringList>;
+struct AddLoanRow {
+    QStringList saved; // Liisa's loans
+    QString borrower, typed;
+    Message refusal;
+    QStringList after; // Liisa's loans
+};
+struct DeleteLoansRow {
+    QStringList loans; // Aino's
+    QString picked;
+    QStringList ticked;
+    enum Meanwhile { Nothing, DropFromRegister, ClearList, TypeOther } meanwhile; // then
+    Answer answer; // to the offer to delete Aino
+    Message refusal;
+    QStringList listed;
+};
+// What the user does, the register after, the messages.
+using DeleteBorrowerRow = std::tuple<QStringList, QStringList, QList<Message>>;
+// The borrower picked, what the user does in the edit panel before saving, the refusal, Aino's
+// loans.
+using EditRow = std::tuple<QString, QStringList, Message, QStringList>;
 // What the user does, the file whose save fails, the loan list afterwards.
-using FailedSaveRow = std::tuple<std::function<void(Saldori&)>, QString, QStringList>;
+using FailedSaveRow = std::tuple<QStringList, QString, QStringList>;
 
 } // namespace
 
@@ -48,9 +57,9 @@ class CommandsTest : public WindowTestCase {
         writeRecordFile("Ville.kdx", numbered("laina ", 30), 30);
         reopen();
         if (!picked.isEmpty())
-            pickFromList(w->Lainaaja, picked);
+            act({"Lainaaja>" + picked});
         for (const QString& loan : ticked)
-            tickEntry(w->Laina, loan);
+            act({"Laina>" + loan});
     }
 
   private slots:
@@ -148,15 +157,11 @@ class CommandsTest : public WindowTestCase {
         const auto& [saved, borrower, typed, refusal, after] = fetch<AddLoanRow>();
         writeRecordFile("nimet.kdx", {"Aino", "", "Liisa", "Pekka"}, 100);
         writeRecordFile("Liisa.kdx", saved, 30);
-        click(w->LLaina);
-        settle(*w);
-        if (entries(w->Lainaaja1).contains(borrower))
-            pickFromList(w->Lainaaja1, borrower);
-        else
-            retype(w->Lainaaja1->lineEdit(), borrower);
+        act({"LLaina"});
+        act({"Lainaaja1" + QString(entries(w->Lainaaja1).contains(borrower) ? ">" : "<") +
+             borrower});
         const QStringList filesBefore = snapshotWorkDir().keys();
-        retype(w->LainaLisaa, typed);
-        press(Qt::Key_Return);
+        act({"LainaLisaa<" + typed, "Enter"});
 
         QCOMPARE(dialogs.shown, refusal == Message() ? QList<Message>() : QList<Message>{refusal});
         QCOMPARE(recordsIn("Liisa.kdx"), records(after, 30));
@@ -176,17 +181,20 @@ class CommandsTest : public WindowTestCase {
         const Answer ok = Answer::Ok;
         const QStringList some = {"a", "b"};
         const Message none, noLoans{"Lainaajalla Pekka ei ole lainoja."};
+        using enum DeleteLoansRow::Meanwhile;
         // clang-format off
-        QTest::newRow("two of five")      << DeleteLoansRow{{"a", "b", "c", "d", "e"}, "Aino", {"b", "d"}, "", ok, none, {"a", "c", "e"}};
-        QTest::newRow("adjacent, last")   << DeleteLoansRow{{"a", "b", "c"}, "Aino", {"b", "c"}, "", ok, none, {"a"}};
-        QTest::newRow("none, gaps close") << DeleteLoansRow{{"a", "", "c", "", "", "f"}, "Aino", {}, "", ok, none, {"a", "c", "f"}};
-        QTest::newRow("all, Aino kept")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, "", Answer::Cancel, none, {ui_text::kNoLoans}};
-        QTest::newRow("all, Aino gone")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, "", ok, none, {}};
-        QTest::newRow("nobody chosen")    << DeleteLoansRow{some, "", {}, "", ok, msg::kChooseAndTick, {}};
-        QTest::newRow("no loans")         << DeleteLoansRow{some, "Pekka", {}, "", ok, noLoans, {}};
-        QTest::newRow("borrower gone")    << DeleteLoansRow{some, "Aino", {}, "drop from register", ok, msg::kChooseFromList, {}};
+        QTest::newRow("two of five")      << DeleteLoansRow{{"a", "b", "c", "d", "e"}, "Aino", {"b", "d"}, Nothing, ok, none, {"a", "c", "e"}};
+        QTest::newRow("adjacent, last")   << DeleteLoansRow{{"a", "b", "c"}, "Aino", {"b", "c"}, Nothing, ok, none, {"a"}};
+        QTest::newRow("none, gaps close") << DeleteLoansRow{{"a", "", "c", "", "", "f"}, "Aino", {}, Nothing, ok, none, {"a", "c", "f"}};
+        QTest::newRow("all, Aino kept")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, Nothing, Answer::Cancel, none, {ui_text::kNoLoans}};
+        QTest::newRow("all, Aino gone")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, Nothing, ok, none, {}};
+        QTest::newRow("nobody chosen")    << DeleteLoansRow{some, "", {}, Nothing, ok, msg::kChooseAndTick, {}};
+        QTest::newRow("no loans")         << DeleteLoansRow{some, "Pekka", {}, Nothing, ok, noLoans, {}};
+        QTest::newRow("borrower gone")    << DeleteLoansRow{some, "Aino", {}, DropFromRegister, ok, msg::kChooseFromList, {}};
         // Compacting a list that shows nobody's loans would empty the borrower's file.
-        QTest::newRow("list cleared")     << DeleteLoansRow{some, "Aino", {}, "clear the list", ok, msg::kChooseFromList, {}};
+        QTest::newRow("list cleared")     << DeleteLoansRow{some, "Aino", {}, ClearList, ok, msg::kChooseFromList, {}};
+        // Aino's loans are ticked, but the box shows another name.
+        QTest::newRow("other name typed") << DeleteLoansRow{some, "Aino", {"a"}, TypeOther, ok, msg::kChooseFromList, {}};
         // clang-format on
     }
 
@@ -194,10 +202,13 @@ class CommandsTest : public WindowTestCase {
         auto [loans, picked, ticked, meanwhile, answer, refusal, remaining] =
             fetch<DeleteLoansRow>();
         openOn(loans, picked, ticked);
-        if (meanwhile == "drop from register")
+        if (meanwhile == DeleteLoansRow::DropFromRegister)
             writeRecordFile("nimet.kdx", {"", "", "Pekka", "Ville"}, 100);
-        if (meanwhile == "clear the list") // as the add-loans panel leaves it when it closes
+        if (meanwhile ==
+            DeleteLoansRow::ClearList) // as the add-loans panel leaves it when it closes
             w->Laina->clear();
+        if (meanwhile == DeleteLoansRow::TypeOther)
+            act({"Lainaaja<Pekka"});
         dialogs.answers.enqueue(answer);
         const auto before = snapshotWorkDir();
 
@@ -224,43 +235,27 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("Ville.kdx"), records(numbered("laina ", 30), 30));
     }
 
+    // Enter answers a question that destroys data with the answer that keeps it, and a key typed
+    // before the question could be read answers nothing.
     void deleteBorrower_data() {
         QTest::addColumn<DeleteBorrowerRow>("row");
-        const QList<Message> none;
+        const QList<Message> none, notPicked{msg::kChooseBorrower};
         // clang-format off
-        QTest::newRow("Pekka")                << DeleteBorrowerRow{"Pekka", "", withAt(2, "", kNames), none};
+        QTest::newRow("Pekka")                << DeleteBorrowerRow{{"Lainaaja>Pekka", "PLainaaja"}, withAt(2, "", kNames), none};
         // Typed names are no pick, whether Enter or Tab ends them, and delete nobody.
-        QTest::newRow("typed after the pick") << DeleteBorrowerRow{"Ville", "type names", kNames, QList<Message>{msg::kChooseBorrower}};
-        QTest::newRow("nobody chosen")        << DeleteBorrowerRow{"", "", kNames, QList<Message>{msg::kChooseBorrower}};
-        QTest::newRow("picked twice")         << DeleteBorrowerRow{"Aino", "delete first", withAt(0, "", kNames), QList<Message>{msg::kChooseBorrower}};
+        QTest::newRow("typed after the pick") << DeleteBorrowerRow{{"Lainaaja>Ville", "Lainaaja<Pekka", "Enter", "Lainaaja<Aino", "Tab", "PLainaaja"}, kNames, notPicked};
+        QTest::newRow("nobody chosen")        << DeleteBorrowerRow{{"PLainaaja"}, kNames, notPicked};
+        QTest::newRow("picked twice")         << DeleteBorrowerRow{{"Lainaaja>Aino", "PLainaaja", "Lainaaja<Pekka", "PLainaaja"}, withAt(0, "", kNames), notPicked};
         // Leaving the add-loans panel shows nobody picked, though Aino's name is still remembered.
-        QTest::newRow("after adding loans")   << DeleteBorrowerRow{"Aino", "add loans", kNames, QList<Message>{msg::kChooseBorrower}};
-        QTest::newRow("double-click")         << DeleteBorrowerRow{"Aino", "double-click", withAt(0, "", kNames), none};
+        QTest::newRow("after adding loans")   << DeleteBorrowerRow{{"Lainaaja>Aino", "LLaina", "sulje2", "Lainaaja<Pekka", "PLainaaja"}, kNames, notPicked};
+        QTest::newRow("double-click")         << DeleteBorrowerRow{{"Lainaaja>Aino", "PLainaaja*2"}, withAt(0, "", kNames), none};
         // clang-format on
     }
 
     void deleteBorrower() {
-        const auto& [picked, then, stored, shown] = fetch<DeleteBorrowerRow>();
-        openOn({"kirja"}, picked, {});
-        if (then == "delete first" || then == "add loans") {
-            const QWidgetList clicks = {w->LLaina, w->sulje2};
-            for (QWidget* control : then == "add loans" ? clicks : QWidgetList{w->PLainaaja})
-                click(control);
-            settle(*w);
-            retype(w->Lainaaja->lineEdit(), "Pekka");
-        } else if (then == "type names") {
-            retype(w->Lainaaja->lineEdit(), "Pekka");
-            press(Qt::Key_Return);
-            retype(w->Lainaaja->lineEdit(), "Aino");
-            press(Qt::Key_Tab);
-        }
-
-        if (then == "double-click") // through the window, which makes the second press one
-            QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
-                               w->PLainaaja->mapTo(w.get(), w->PLainaaja->rect().center()));
-        else
-            click(w->PLainaaja);
-
+        const auto& [steps, stored, shown] = fetch<DeleteBorrowerRow>();
+        openOn({"kirja"}, "", {});
+        act(steps);
         QCOMPARE(dialogs.shown, shown);
         QCOMPARE(recordsIn("nimet.kdx"), records(stored, 100));
         const QStringList listed = QStringList(stored).filter(QRegularExpression("."));
@@ -272,56 +267,46 @@ class CommandsTest : public WindowTestCase {
 
     void editLoan_data() {
         QTest::addColumn<EditRow>("row");
-        const QString none;
-        const int mouse = 0, focusOnly = Qt::Key_Backtab;
+        const QString nobody;
+        const QStringList kirja = {"Laina:kirja"}, keys = {"Backtab"};
         const Message noLoans{
             "Lainaajalla Pekka ei ole lainoja, joten et voi niitä myöskään muokata."};
         // clang-format off
-        QTest::newRow("letter case only")     << EditRow{"Aino", mouse, "kirja", none, "Kirja", Message(), withAt(0, "Kirja", kAinoLoans)};
-        QTest::newRow("middle loan, trimmed") << EditRow{"Aino", mouse, kAinoLoans[2], none, " 12,00 € ", Message(), withAt(2, "12,00 €", kAinoLoans)};
+        QTest::newRow("letter case only")     << EditRow{"Aino", kirja + QStringList{"Mtlaina<Kirja"}, Message(), withAt(0, "Kirja", kAinoLoans)};
+        QTest::newRow("middle loan, trimmed") << EditRow{"Aino", {"Laina:" + kAinoLoans[2], "Mtlaina< 12,00 € "}, Message(), withAt(2, "12,00 €", kAinoLoans)};
         // Focus makes the first entry current without selecting it: the edit is a new loan.
-        QTest::newRow("focus only: a gap")    << EditRow{"Aino", focusOnly, none, none, "uusi", Message(), withAt(1, "uusi", kAinoLoans)};
-        QTest::newRow("Down key")             << EditRow{"Aino", int(Qt::Key_Down), kAinoLoans[2], none, "uusi", Message(), withAt(2, "uusi", kAinoLoans)};
-        QTest::newRow("Space ticks")          << EditRow{"Aino", int(Qt::Key_Space), "kirja", none, "uusi", Message(), withAt(0, "uusi", kAinoLoans)};
-        QTest::newRow("no borrower chosen")   << EditRow{none, mouse, none, none, "uusi", msg::kChooseBorrowerFirst, kAinoLoans};
-        QTest::newRow("blanks only")          << EditRow{"Aino", mouse, "kirja", none, "   ", msg::kEmptyEdit, kAinoLoans};
-        QTest::newRow("[EI LAINAA!] chosen")  << EditRow{"Pekka", mouse, ui_text::kNoLoans, none, "uusi", noLoans, kAinoLoans};
-        QTest::newRow("typed, not in memory") << EditRow{"Aino", mouse, "kirja", "Ilmari", "uusi", Message{"Lainaajaa Ilmari ei löydy muistista."}, kAinoLoans};
+        QTest::newRow("focus only: a gap")    << EditRow{"Aino", keys + QStringList{"Mtlaina<uusi"}, Message(), withAt(1, "uusi", kAinoLoans)};
+        QTest::newRow("Down key")             << EditRow{"Aino", keys + QStringList{"Down", "Mtlaina<uusi"}, Message(), withAt(2, "uusi", kAinoLoans)};
+        QTest::newRow("Space ticks")          << EditRow{"Aino", keys + QStringList{"Space", "Mtlaina<uusi"}, Message(), withAt(0, "uusi", kAinoLoans)};
+        QTest::newRow("no borrower chosen")   << EditRow{nobody, {"Mtlaina<uusi"}, msg::kChooseBorrowerFirst, kAinoLoans};
+        QTest::newRow("blanks only")          << EditRow{"Aino", kirja + QStringList{"Mtlaina<   "}, msg::kEmptyEdit, kAinoLoans};
+        QTest::newRow("[EI LAINAA!] chosen")  << EditRow{"Pekka", {"Laina:" + ui_text::kNoLoans, "Mtlaina<uusi"}, noLoans, kAinoLoans};
+        QTest::newRow("typed, not in memory") << EditRow{"Aino", kirja + QStringList{"Mtlaina<uusi", "Lainaaja<Ilmari"}, Message{"Lainaajaa Ilmari ei löydy muistista."}, kAinoLoans};
         // The loans shown are Aino's; saving them under Pekka's name would replace Pekka's file.
-        QTest::newRow("typed other borrower") << EditRow{"Aino", mouse, "kirja", "Pekka", "uusi", msg::kChooseBorrowerFirst, kAinoLoans};
-        QTest::newRow("duplicate, blanks")    << EditRow{"Aino", mouse, "kirja", none, " kirja ", msg::kDuplicateEdit, kAinoLoans};
-        QTest::newRow("none selected, full")  << EditRow{"Ville", mouse, none, none, "uusi", msg::kLoanNotFound, kAinoLoans};
-        QTest::newRow("marker")               << EditRow{"Aino", mouse, "kirja", none, "kirja × 2", msg::kUnstorableLoan, kAinoLoans};
+        QTest::newRow("typed other borrower") << EditRow{"Aino", kirja + QStringList{"Mtlaina<uusi", "Lainaaja<Pekka"}, msg::kChooseBorrowerFirst, kAinoLoans};
+        QTest::newRow("duplicate, blanks")    << EditRow{"Aino", kirja + QStringList{"Mtlaina< kirja "}, msg::kDuplicateEdit, kAinoLoans};
+        QTest::newRow("none selected, full")  << EditRow{"Ville", {"Mtlaina<uusi"}, msg::kLoanNotFound, kAinoLoans};
+        QTest::newRow("marker")               << EditRow{"Aino", kirja + QStringList{"Mtlaina<kirja × 2"}, msg::kUnstorableLoan, kAinoLoans};
         // The list shows this text for "no loans", so such a loan could never be chosen.
-        QTest::newRow("the no-loans text")    << EditRow{"Aino", mouse, "kirja", none, ui_text::kNoLoans, msg::kUnusableLoan, kAinoLoans};
+        QTest::newRow("the no-loans text")    << EditRow{"Aino", kirja + QStringList{"Mtlaina<" + ui_text::kNoLoans}, msg::kUnusableLoan, kAinoLoans};
         // Only a register from elsewhere names a borrower whose loans cannot be a file.
-        QTest::newRow("no file for the name") << EditRow{"../x", mouse, none, none, "laina", msg::unusableBorrower("../x"), kAinoLoans};
+        QTest::newRow("no file for the name") << EditRow{"../x", {"Mtlaina<laina"}, msg::unusableBorrower("../x"), kAinoLoans};
         // clang-format on
     }
 
     void editLoan() {
-        auto [borrower, key, selected, typedBorrower, edit, refusal, stored] = fetch<EditRow>();
+        auto [borrower, steps, refusal, stored] = fetch<EditRow>();
         openOn(kAinoLoans, borrower, {});
-        click(w->Muokkaa);
+        act({"Muokkaa"});
         settle(*w);
-        if (key != 0) {
-            press(Qt::Key_Backtab);
-            if (key != Qt::Key_Backtab)
-                press(Qt::Key(key));
-        } else if (!selected.isEmpty()) {
-            clickEntry(w->Laina, selected);
-        }
-        QCOMPARE(w->Mtlaina->text(), selected);
         const auto before = snapshotWorkDir();
-        retype(w->Mtlaina, edit);
-        if (typedBorrower.isEmpty()) {
+        act(steps);
+        // Saved by Enter in the edit box, or from the borrower box by a press that leaves the focus
+        // there: on losing it, the box picks an exact match.
+        if (QApplication::focusWidget() == w->Mtlaina)
             press(Qt::Key_Return);
-        } else {
-            // Saved without the box losing the focus: on losing it, the box picks an exact match.
-            retype(w->Lainaaja->lineEdit(), typedBorrower);
+        else
             w->Tallenna->click();
-        }
-
         QCOMPARE(dialogs.shown, refusal == Message() ? QList<Message>() : QList<Message>{refusal});
         QCOMPARE(recordsIn("Aino.kdx"), records(stored, 30));
         if (refusal != Message()) {
@@ -330,32 +315,29 @@ class CommandsTest : public WindowTestCase {
         }
         stored.removeAll(QString());
         QCOMPARE(entries(w->Laina), stored);
-        QCOMPARE(w->Mtlaina->text(), edit.trimmed());
-        click(w->Command3);
-        QCOMPARE(settle(*w), 15);
-        QVERIFY(w->Muokkaus->isHidden());
+        QVERIFY(stored.contains(w->Mtlaina->text())); // as stored, trimmed
     }
 
     void failedSave_data() {
         QTest::addColumn<FailedSaveRow>("row");
-        using L = QStringList;
+        const QStringList all = {"a", "b", "c"};
         // clang-format off
-        QTest::newRow("new borrower") << FailedSaveRow{[](Saldori& w) { click(w.LLainaaja); retype(w.Uusi, "Liisa"); click(w.OK); }, "Liisa.kdx", L{}};
-        QTest::newRow("loan")         << FailedSaveRow{[](Saldori& w) { click(w.LLaina); pickFromList(w.Lainaaja1, "Aino"); retype(w.LainaLisaa, "d"); click(w.OK1); }, "Aino.kdx", L{}};
-        QTest::newRow("edit")         << FailedSaveRow{[](Saldori& w) { click(w.Muokkaa); clickEntry(w.Laina, "a"); retype(w.Mtlaina, "d"); click(w.Tallenna); }, "Aino.kdx", L{"a", "b", "c"}};
-        QTest::newRow("one loan")     << FailedSaveRow{[](Saldori& w) { tickEntry(w.Laina, "b"); click(w.PLaina); }, "Aino.kdx", L{"a", "b", "c"}};
+        QTest::newRow("new borrower") << FailedSaveRow{{"LLainaaja", "Uusi<Liisa", "OK"}, "Liisa.kdx", {}};
+        QTest::newRow("loan")         << FailedSaveRow{{"LLaina", "Lainaaja1>Aino", "LainaLisaa<d", "OK1"}, "Aino.kdx", {}};
+        QTest::newRow("edit")         << FailedSaveRow{{"Muokkaa", "Laina:a", "Mtlaina<d", "Tallenna"}, "Aino.kdx", all};
+        QTest::newRow("one loan")     << FailedSaveRow{{"Laina>b", "PLaina"}, "Aino.kdx", all};
         // After a failed save the file still holds the loans, so nobody is offered for deletion.
-        QTest::newRow("all loans")    << FailedSaveRow{[](Saldori& w) { for (auto l : {"a", "b", "c"}) tickEntry(w.Laina, l); click(w.PLaina); }, "Aino.kdx", L{"a", "b", "c"}};
-        QTest::newRow("borrower")     << FailedSaveRow{[](Saldori& w) { click(w.PLainaaja); }, "nimet.kdx", L{}};
+        QTest::newRow("all loans")    << FailedSaveRow{{"Laina>a", "Laina>b", "Laina>c", "PLaina"}, "Aino.kdx", all};
+        QTest::newRow("borrower")     << FailedSaveRow{{"PLainaaja"}, "nimet.kdx", {}};
         // clang-format on
     }
 
     void failedSave() {
-        const auto& [act, failedFile, listed] = fetch<FailedSaveRow>();
+        const auto& [steps, failedFile, listed] = fetch<FailedSaveRow>();
         openOn({"a", "b", "c"}, "Aino", {});
         w->ohjeteksti->show(); // guided help
         const auto before = snapshotWorkDir();
-        onFullDisk([&, &action = act] { action(*w); });
+        onFullDisk([&, &steps = steps] { act(steps); });
         QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(failedFile)});
         QCOMPARE(snapshotWorkDir(), before);
         QCOMPARE(entries(w->Laina), listed);

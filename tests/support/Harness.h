@@ -122,10 +122,6 @@ inline void clickEntry(QListWidget* list, const QString& text, bool onCheckBox =
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(x, rect.center().y()));
 }
 
-inline void tickEntry(QListWidget* list, const QString& text) {
-    clickEntry(list, text, true);
-}
-
 // Keys go where the keyboard focus is, as a user's do; a walk that has lost it is broken.
 inline QWidget* focused() {
     QWidget* widget = QApplication::focusWidget();
@@ -148,14 +144,6 @@ inline void type(const QString& text) {
     }
 }
 
-// Into the box clicked first, replacing what it held.
-inline void retype(QLineEdit* edit, const QString& text) {
-    QTest::mouseClick(edit, Qt::LeftButton);
-    press(Qt::Key_A, Qt::ControlModifier);
-    press(Qt::Key_Delete);
-    type(text);
-}
-
 // The entries of a list or a drop-down list, in order.
 template <typename View> QStringList entries(const View* view) {
     QStringList result;
@@ -164,20 +152,7 @@ template <typename View> QStringList entries(const View* view) {
     return result;
 }
 
-// Runs the panel transition out, the blink alongside and then to its end; answers the ticks.
-inline int settle(Saldori& window) {
-    int ticks = 0;
-    for (; ticks < 1000 && window.liikuttaja->isEnabled(); ++ticks) {
-        window.liikuttaja_Timer();
-        if (window.Vilkuta->isEnabled())
-            window.Vilkuta_Timer();
-    }
-    for (int tick = 0; tick < 100 && window.Vilkuta->isEnabled(); ++tick)
-        window.Vilkuta_Timer();
-    return ticks;
-}
-
-// Time passing: one tick of every running timer, as often as asked.
+// Time passing: one tick of every running timer, in the order they deliver them, as often as asked.
 inline void tickAll(Saldori& window, int ticks) {
     for (int tick = 0; tick < ticks; ++tick) {
         for (const auto& [timer, onTick] :
@@ -190,30 +165,83 @@ inline void tickAll(Saldori& window, int ticks) {
     }
 }
 
-// Lets every timer run out, the help timer last; answers the help timer's ticks.
-inline int settleAll(Saldori& window) {
-    settle(window);
-    int helpTicks = 0;
-    for (; window.ohjeliikuttaja->isEnabled() && helpTicks < 100; ++helpTicks)
-        window.ohjeliikuttaja_Timer();
-    for (int tick = 0; window.Ajastin->isEnabled() && tick < 100; ++tick)
-        window.Ajastin_Timer();
-    return helpTicks;
+// Lets every timer run out; answers the ticks of the one counted (the panels' by default).
+inline int settle(Saldori& window, Ticker* Saldori::*counted = &Saldori::liikuttaja) {
+    int ticks = 0;
+    for (int tick = 0; tick < 2000; ++tick) {
+        const bool running = window.liikuttaja->isEnabled() || window.ohjeliikuttaja->isEnabled() ||
+                             window.Vilkuta->isEnabled() || window.Ajastin->isEnabled();
+        if (!running)
+            break;
+        ticks += (window.*counted)->isEnabled();
+        tickAll(window, 1);
+    }
+    return ticks;
 }
 
-// Each test function gets a fresh working folder and the window opened on it, its ticks delivered
-// only by the test; a test that needs data files first writes them and calls reopen().
+// A window of its own on the working folder, its ticks delivered only by the test.
+inline std::unique_ptr<Saldori> openWindow(Dialogs& dialogs) {
+    auto window = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the window did not become active");
+    return window;
+}
+
+// Each test function gets a fresh working folder and the window opened on it; a test that needs
+// data files first writes them and calls reopen().
 class WindowTestCase : public QObject {
     Q_OBJECT
 
   protected:
     void reopen() {
         w.reset();
-        w = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get()))
-            qWarning("the window did not become active");
+        w = openWindow(dialogs);
+    }
+
+    // Settles, then clicks a control, picks "combo>entry", ticks "list>entry", clicks the text of
+    // "list:entry", replaces the text of "box<text" as typed, double-clicks "Name*2"; "!Name..."
+    // acts at once. At once too: "Enter", "Space", "Esc", "Tab", "Backtab" and "Down" are keys, a
+    // number is that many ticks of every timer, "=Name" tabs onto a control, other text is typed.
+    void act(const QStringList& actions) {
+        const QMap<QString, Qt::Key> keys = {{"Enter", Qt::Key_Return},    {"Space", Qt::Key_Space},
+                                             {"Esc", Qt::Key_Escape},      {"Tab", Qt::Key_Tab},
+                                             {"Backtab", Qt::Key_Backtab}, {"Down", Qt::Key_Down}};
+        for (QString action : actions) {
+            const bool atOnce = action.startsWith(u'!') && action.remove(0, 1).size();
+            const qsizetype cut = action.indexOf(QRegularExpression("[>:<]|\\*2$"));
+            const QChar how = cut < 0 ? QChar() : action[cut];
+            const QString name = action.left(cut), text = action.mid(cut + 1);
+            auto* control = name.isEmpty() ? nullptr : w->findChild<QWidget*>(name);
+            auto* combo = qobject_cast<QComboBox*>(control);
+            if (control && !atOnce)
+                settle(*w);
+            if (combo && how == u'>')
+                pickFromList(combo, text);
+            else if (auto* list = qobject_cast<QListWidget*>(control);
+                     list && (how == u'>' || how == u':'))
+                clickEntry(list, text, how == u'>');
+            else if (control && how == u'<') { // clicked first, all it held replaced
+                click(combo ? combo->lineEdit() : control);
+                press(Qt::Key_A, Qt::ControlModifier);
+                press(Qt::Key_Delete);
+                type(text);
+            } else if (control &&
+                       how == u'*') // through the window, which makes the second press one
+                QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
+                                   control->mapTo(w.get(), control->rect().center()));
+            else if (control)
+                click(control);
+            else if (keys.contains(action))
+                press(keys[action]);
+            else if (action.startsWith(u'='))
+                w->findChild<QWidget*>(action.mid(1))->setFocus(Qt::TabFocusReason);
+            else if (bool ticks = false; action.toInt(&ticks), ticks)
+                tickAll(*w, action.toInt());
+            else
+                type(action);
+        }
     }
 
     RecordingDialogs dialogs;

@@ -6,16 +6,6 @@
 
 namespace {
 
-// Answers a message as the action that raised it says: one ending in "!" cancels.
-struct AnsweringDialogs final : Dialogs {
-    Answer show(const Message& message) override {
-        shown << message;
-        return cancel ? Answer::Cancel : Answer::Ok;
-    }
-    QList<Message> shown;
-    bool cancel = false;
-};
-
 const QStringList kTexts = {"Aino", "Liisa", "x", " Pekka ", "kirja"};
 const QStringList kKeys = {"Return", "Space", "Esc", "Tab", "Backtab"};
 // At rest an open panel has its full height.
@@ -27,15 +17,17 @@ const QStringList kWaysBack = {"OK2",      "Command1", "takaisin2", "takaisin",
 
 } // namespace
 
-// A user at any speed, playing actions ("click Name", "click Laina>entry", "key Tab",
-// "type text", "wait 5") on a fresh window, who then tells what is wrong with it.
-class RandomUser {
-    AnsweringDialogs dialogs;
-    std::unique_ptr<TempWorkDir> dir;
-    std::unique_ptr<Saldori> w;
+// Random sequences of what a user may do, at any speed, from an empty, a small and a full
+// register: actions ("click Name", "click Laina>entry", "key Tab", "type text", "wait 5") on a
+// fresh window, which then tells what is wrong with it. SALDORI_RANDOM_SEQUENCES and
+// SALDORI_RANDOM_SEED choose how many sequences and which.
+class RandomInputTest : public WindowTestCase {
+    Q_OBJECT
 
     void open(int start) {
         w.reset();
+        // The old folder goes first: on going it makes its predecessor the working folder again.
+        dir.reset();
         dir = std::make_unique<TempWorkDir>();
         dialogs.shown.clear();
         if (start == 1) {
@@ -46,12 +38,8 @@ class RandomUser {
             writeRecordFile("nimet.kdx", numbered("Nimi", 100), 100);
             writeRecordFile("Nimi0.kdx", numbered("laina ", 30), 30);
         }
-        w = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+        reopen();
         w->findChild<QLineEdit*>("URL")->setText("http://127.0.0.1:9/versio.kdx");
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get()))
-            qWarning("the window did not become active");
     }
 
     bool usable(const QWidget* control) const {
@@ -90,8 +78,10 @@ class RandomUser {
         }
     }
 
+    // The messages an action ending in "!" raises are cancelled.
     void perform(QString action) {
-        dialogs.cancel = action.endsWith(u'!');
+        dialogs.answers.clear();
+        dialogs.answers.insert(0, 9, action.endsWith(u'!') ? Answer::Cancel : Answer::Ok);
         action.remove(QRegularExpression("!$"));
         const QString verb = action.section(u' ', 0, 0), what = action.section(u' ', 1);
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
@@ -104,7 +94,8 @@ class RandomUser {
         else if (verb == "type")
             QTest::keyClicks(focus, what);
         else if (auto* list = qobject_cast<QListWidget*>(control); usable(list) && !entry.isEmpty())
-            list->findItems(entry, Qt::MatchExactly).isEmpty() ? void() : tickEntry(list, entry);
+            list->findItems(entry, Qt::MatchExactly).isEmpty() ? void()
+                                                               : clickEntry(list, entry, true);
         else if (auto* combo = qobject_cast<QComboBox*>(control); usable(combo) && !entry.isEmpty())
             combo->findText(entry) < 0 ? void() : pickFromList(combo, entry);
         else if (usable(control))
@@ -178,7 +169,6 @@ class RandomUser {
                    : "the borrower list is not the register";
     }
 
-  public:
     QString play(int start, QStringList& actions, std::mt19937* rng = nullptr, int length = 0) {
         open(start);
         for (int i = 0; rng ? i < length : i < actions.size(); ++i) {
@@ -201,12 +191,6 @@ class RandomUser {
         }
         return actions;
     }
-};
-
-// Random sequences of what a user may do, at any speed, from an empty, a small and a full
-// register. SALDORI_RANDOM_SEQUENCES and SALDORI_RANDOM_SEED choose how many and which.
-class RandomInputTest : public QObject {
-    Q_OBJECT
 
   private slots:
     void initTestCase() { QApplication::setCursorFlashTime(0); }
@@ -215,14 +199,13 @@ class RandomInputTest : public QObject {
         const bool set = qEnvironmentVariableIsSet("SALDORI_RANDOM_SEQUENCES");
         const int count = set ? qEnvironmentVariableIntValue("SALDORI_RANDOM_SEQUENCES") : 2000;
         const auto first = uint(qEnvironmentVariableIntValue("SALDORI_RANDOM_SEED"));
-        RandomUser user;
         for (uint seed = first; seed < first + uint(count); ++seed) {
             std::mt19937 rng(seed);
             QStringList actions;
-            if (user.play(int(seed % 3), actions, &rng, 1 + int(rng() % 12)).isEmpty())
+            if (play(int(seed % 3), actions, &rng, 1 + int(rng() % 12)).isEmpty())
                 continue;
-            QStringList shortest = user.shrink(int(seed % 3), actions);
-            const QString fault = user.play(int(seed % 3), shortest);
+            QStringList shortest = shrink(int(seed % 3), actions);
+            const QString fault = play(int(seed % 3), shortest);
             QFAIL(qPrintable(
                 QString("seed %1: %2 after\n  %3").arg(seed).arg(fault, shortest.join("\n  "))));
         }
