@@ -63,6 +63,11 @@ try:
                                   capture_output=True, text=True, check=True).stdout
         startup = re.search(r"^StartupWMClass=(.*)$", open(desktop_file).read(), re.M)
         assert startup and wm_class.rstrip().endswith(f'"{startup[1]}"'), wm_class
+        # Whatever ends the window ends the program, also a window the desktop destroys outright.
+        window_id = subprocess.run(["xdotool", "search", "--pid", str(app.pid), "--name", "^Saldori$"],
+                                   env=env, capture_output=True, text=True, check=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowclose", window_id], env=env, check=True)
+        app.wait(10)
     finally:
         app.terminate()
         app.wait(10)
