@@ -63,9 +63,14 @@ template <typename Table> int wholeSave(const QString& fileName) {
 // A file's bytes (none: no file), the slots read from it, whether a save may replace it.
 using ReaderRow = std::tuple<QByteArray, QStringList, bool>;
 using Names = std::pair<QString, QString>;
-// The file, the records of the old file (-1: none) and its mode, the sync that fails, whether
-// the save is done and the mode after it.
-using SaveRow = std::tuple<QString, int, int, int, bool, int>;
+struct SaveRow {
+    QString file;
+    int oldRecords; // -1: no old file
+    int oldMode;
+    int failingSync; // counted from 1 at the save; 0: none
+    bool done;
+    int modeAfter;
+};
 
 int modeOf(const QString& fileName) {
     struct stat status {};

@@ -47,10 +47,19 @@ class Server final : public Transfers {
     std::unique_ptr<ModuleTransfers> network_;
 };
 
-// What the server holds and does, the user's answer to the offer, then every message shown, the
-// files of the working folder, whether "Saldori.bin" holds the new release, the status line.
-using Row = std::tuple<QByteArray, QString, Answer, QByteArray, QByteArray, QList<Message>,
-                       QStringList, bool, QString>;
+// What the server holds and does and the user's answer to the offer; then what the user sees
+// and what is left in the working folder.
+struct Row {
+    QByteArray version;
+    QString fault;
+    Answer answer;
+    QByteArray list;
+    QByteArray notice;
+    QList<Message> messages;
+    QStringList files;
+    bool replaced; // "Saldori.bin" holds the new release
+    QString status;
+};
 
 const QByteArray kRelease("MZ\0\x01\xD7\r\nuusi", 10), kOld = "vanha ja pidempi kuin uusi";
 const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\r\nkirja\xD7\r\n";
