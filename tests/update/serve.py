@@ -1,9 +1,10 @@
-# Usage: serve.py FOLDER. Serves FOLDER on 127.0.0.1 at a free port, which it prints. The file
+# Usage: serve.py FOLDER. Serves FOLDER on 127.0.0.1 at a free port, which it prints, followed by
+# a port where nobody listens. The file
 # FOLDER/.fault says what goes wrong at each request: a kind, then "@" and the file it strikes
 # when not versio.kdx. Kinds: "404" or "500", "stall", "moved" (a redirect on the host), "loop"
 # (redirects without end), "file" (a redirect to file://), "short" (cut short), "trickle" (a byte
 # at a time, for ever), "endless" (no length, no end).
-import http.server, sys, time
+import http.server, socket, sys, time
 
 folder = sys.argv[1]
 
@@ -35,5 +36,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-print(server.server_address[1], flush=True)
+with socket.socket() as closed:
+    closed.bind(("127.0.0.1", 0))
+    refused = closed.getsockname()[1]
+print(server.server_address[1], refused, flush=True)
 server.serve_forever()

@@ -8,9 +8,13 @@ namespace {
 // failing as the row's fault says; "refused" goes to a port with nobody listening.
 class Server final : public Transfers {
   public:
-    Server() : base_(start(python_)), refused_(start(gone_)) {
-        gone_.kill();
-        gone_.waitForFinished();
+    Server() {
+        python_.start("python3", {QFINDTESTDATA("serve.py"), folder_.path()});
+        if (!python_.waitForReadyRead(10'000))
+            qFatal("the test server did not start");
+        const QList<QByteArray> ports = python_.readLine().trimmed().split(' ');
+        base_ = "http://127.0.0.1:" + ports.first() + '/';
+        refused_ = "http://127.0.0.1:" + ports.last() + '/';
     }
     ~Server() override { python_.close(); }
     void serve(const QMap<QString, QByteArray>& files, const QString& fault) {
@@ -34,15 +38,8 @@ class Server final : public Transfers {
     }
 
   private:
-    QString start(QProcess& python) {
-        python.start("python3", {QFINDTESTDATA("serve.py"), folder_.path()});
-        if (!python.waitForReadyRead(10'000))
-            qFatal("the test server did not start");
-        return "http://127.0.0.1:" + python.readLine().trimmed() + '/';
-    }
-
     QTemporaryDir folder_;
-    QProcess python_, gone_;
+    QProcess python_;
     QString base_, refused_, fault_;
     std::unique_ptr<ModuleTransfers> network_;
 };
