@@ -31,9 +31,9 @@ int runWindow(int argc, char* argv[]) {
         dialogs.show(msg::kAlreadyRunning);
         return 0;
     }
-    // With the lock held no other copy is saving, so a temporary file is a crash's leftover.
-    if (lock.isHeld())
-        ledger::removeSaveLeftovers(QDir::current());
+    // A save's temporary file is named by its process, so one whose process is gone is a crash's
+    // leftover, whether or not a lock could be made.
+    ledger::removeSaveLeftovers(QDir::current());
 
     Saldori window(dialogs);
     dialogs.setParent(&window);

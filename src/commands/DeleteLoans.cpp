@@ -28,12 +28,11 @@ void Saldori::PLaina_Click() {
         return;
     }
     LueNimet();
-    // An empty list shows nobody's loans: compacting it would wipe the borrower's file.
+    // The ticks count only on the loans of the borrower the screen shows as picked; an empty list
+    // shows nobody's loans, and compacting it would wipe the borrower's file.
     const std::pair<bool, Message> refusals[] = {
-        {ledger::slotOf(muisti, kenen) < 0 || Lainaaja->currentText() != kenen,
-         msg::kChooseFromList},
+        {ledger::slotOf(muisti, kenen) < 0 || !borrowerPicked(), msg::kChooseFromList},
         {!ledger::anyFilled(muisti), msg::kNoBorrowersForDelete},
-        {Laina->count() == 0, msg::kChooseFromList},
         {showsNoLoans(Laina), msg::noLoans(Lainaaja->currentText())},
     };
     for (const auto& [refused, message] : refusals) {

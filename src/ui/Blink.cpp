@@ -24,6 +24,7 @@ constexpr BlinkRow kBlinkRows[] = {
 };
 
 constexpr int kFlashes = 4;
+constexpr int kBlinkLopeta = 7;
 
 } // namespace
 
@@ -65,6 +66,10 @@ void Saldori::Vilkuta_Timer() {
 }
 
 void Saldori::Lopeta_Click() {
-    vilkkukohde = 7;
+    vilkkukohde = kBlinkLopeta;
     Vilkuta->start();
+}
+
+bool Saldori::quitting() const {
+    return Vilkuta->isEnabled() && vilkkukohde == kBlinkLopeta;
 }

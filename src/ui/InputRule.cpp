@@ -17,7 +17,6 @@ namespace {
 
 // A slide that never arrives must not hang the window; no animation comes near this.
 constexpr int kMostTicks = 1000;
-constexpr int kBlinkLopeta = 7;
 
 } // namespace
 
@@ -41,8 +40,7 @@ bool Saldori::usable(const QWidget* control) const {
 // and blink finishes first, and then the command runs only if its control is still there to
 // be used. While the window closes, or another command waits for an answer, input does nothing.
 bool Saldori::takesInput(const QWidget* control) {
-    const bool quitting = Vilkuta->isEnabled() && vilkkukohde == kBlinkLopeta;
-    if (commandRunning_ || quitting)
+    if (commandRunning_ || quitting())
         return false;
     commandRunning_ = true;
     finishAnimations();

@@ -152,6 +152,7 @@ class Saldori : public QWidget {
     // Blink, quit and the About animation.
     void Vilkuta_Timer();
     void Lopeta_Click();
+    bool quitting() const; // "Poistu" blinks, and the window closes when it ends
     void Ajastin_Timer();
 
     // Adding a borrower.
