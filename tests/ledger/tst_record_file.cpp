@@ -170,6 +170,8 @@ class RecordFileTest : public QObject {
         const QString zoe = entry::asStored(u" Zoe\u0308 "_qs);
         QCOMPARE(zoe, u"Zo\u00EB"_qs);
         QCOMPARE(entry::checkNewName(zoe, ledger::NameTable{}), entry::NameProblem::None);
+        // The header never holds a record's marker, and what the file cannot hold becomes "?".
+        QCOMPARE(ledger::recordHeader("sal×dori", "9:00μ.μ."), "saldori muistaa! 9:00?.?.");
         RecordingDialogs dialogs;
         const Saldori window(dialogs, Ticker::Clock::Manual);
         for (const char* box : {"LainaLisaa", "Mtlaina"}) {
