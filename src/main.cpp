@@ -35,7 +35,7 @@ int runWindow(int argc, char* argv[]) {
     // leftover, whether or not a lock could be made.
     ledger::removeSaveLeftovers(QDir::current());
 
-    Saldori window(dialogs);
+    Saldori window(Services{dialogs});
     dialogs.setParent(&window);
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());

@@ -4,6 +4,7 @@
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -33,14 +34,17 @@ const Message* nameRefusal(NameProblem problem) {
     return nullptr;
 }
 
-void resetNameBox(Saldori& w) {
+} // namespace
+
+struct Saldori::AddBorrowerSteps {
+static void resetNameBox(Saldori& w) {
     colours::setBold(w.OK, false);
     colours::setBackground(w.Uusi, colours::systemWindow());
     colours::setText(w.Uusi, colours::kBlack);
 }
 
 // The walkthrough moves on from the name to the loans.
-void guideToLoans(Saldori& w) {
+static void guideToLoans(Saldori& w) {
     resetNameBox(w);
     colours::setUnderline(w.LLainaaja, false);
     colours::setUnderline(w.LLaina, true);
@@ -50,7 +54,7 @@ void guideToLoans(Saldori& w) {
     w.ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
 }
 
-void prepareMainScreen(Saldori& w) {
+static void prepareMainScreen(Saldori& w) {
     w.MuistiClear();
     setComboText(w.Lainaaja, ui_text::kPrompt);
     w.Lainaaja->setEnabled(false);
@@ -58,8 +62,7 @@ void prepareMainScreen(Saldori& w) {
     w.Laina->setEnabled(false);
     w.LueNimet();
 }
-
-} // namespace
+};
 
 void Saldori::LLainaaja_Click() {
     const bool guided = guidedHelp();
@@ -70,13 +73,13 @@ void Saldori::LLainaaja_Click() {
     } else {
         Disabloi();
         LLainaaja->setEnabled(true);
-        vilkkukohde = 1;
+        vilkkukohde = Vilkkukohde::LLainaaja;
         Vilkuta->start();
     }
     Add->show();
-    liiketila = QStringLiteral("llainaaja");
+    liiketila = Liiketila::llainaaja;
     liikuttaja->start();
-    prepareMainScreen(*this);
+    AddBorrowerSteps::prepareMainScreen(*this);
     if (guided) {
         Disabloi();
         LLainaaja->setEnabled(true);
@@ -101,28 +104,28 @@ void Saldori::Uusi_Change() {
 
 void Saldori::OK_Click() {
     const QString name = entry::asStored(Uusi->text());
-    if (const Message* refusal = nameRefusal(entry::checkNewName(name, muisti))) {
+    if (const Message* refusal = nameRefusal(entry::checkNewName(name, ledger_.muisti()))) {
         ask(*refusal);
         return;
     }
-    const int slot = ledger::firstFreeSlot(muisti);
-    muisti[slot] = name;
+    const int slot = ledger_.addName(name);
     MuistiClear();
     // The loan file goes first: one that the register does not name is harmless and replaced when
     // the name is added, while a registered borrower without one could never get loans. Both are
     // written before the screen moves on, so a failed save leaves the user where they were.
-    if (refusesReplacing(ledger::kRegisterFile) || !saveLoans(name) || !TallennaNimet()) {
-        muisti[slot].clear();
+    if (!saved(ledger_.registerReplaceable()) || !saved(ledger_.saveLoans(name)) ||
+        !TallennaNimet()) {
+        ledger_.setName(slot, QString());
         return;
     }
     if (guidedHelp())
-        guideToLoans(*this);
+        AddBorrowerSteps::guideToLoans(*this);
     Lainaaja->clear();
     Laina->clear();
     Lainaaja1->clear();
     setComboText(Lainaaja, ui_text::kPrompt);
     Add1->show();
-    liiketila = QStringLiteral("SLAL1");
+    liiketila = Liiketila::SLAL1;
     liikuttaja->start();
     LLainaaja->setEnabled(false);
     setComboText(Lainaaja1, name);
@@ -134,7 +137,7 @@ void Saldori::OK_Click() {
 
 void Saldori::sulje1_Click() {
     if (!guidedHelp()) {
-        liiketila = QStringLiteral("llainaajatakaisin");
+        liiketila = Liiketila::llainaajatakaisin;
         liikuttaja->start();
         Lainaaja->setEnabled(true);
         Laina->setEnabled(true);
@@ -144,8 +147,8 @@ void Saldori::sulje1_Click() {
     colours::setUnderline(LLainaaja, true);
     LLaina->setEnabled(false);
     colours::setUnderline(LLaina, false);
-    resetNameBox(*this);
-    liiketila = QStringLiteral("ohjellainaajatakaisin");
+    AddBorrowerSteps::resetNameBox(*this);
+    liiketila = Liiketila::ohjellainaajatakaisin;
     liikuttaja->start();
     ohjeteksti->setText(hint::kClickAddBorrower);
 }

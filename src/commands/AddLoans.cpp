@@ -3,6 +3,7 @@
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -35,20 +36,23 @@ std::optional<Message> loanRefusal(LoanProblem problem, const QString& borrower)
     return std::nullopt;
 }
 
+} // namespace
+
+struct Saldori::AddLoansSteps {
 // The program setting the borrower box counts as a change, as typing into it does.
-void setBorrowerText(Saldori& w, const QString& text) {
+static void setBorrowerText(Saldori& w, const QString& text) {
     setComboText(w.Lainaaja1, text);
     w.Lainaaja1_Change();
 }
 
-void emptyMainScreen(Saldori& w) {
+static void emptyMainScreen(Saldori& w) {
     setComboText(w.Lainaaja, ui_text::kPrompt);
     w.Lainaaja->setEnabled(false);
     w.Laina->clear();
     w.Laina->setEnabled(false);
 }
 
-void refillMainScreen(Saldori& w) {
+static void refillMainScreen(Saldori& w) {
     w.Laina->setEnabled(true);
     w.Lainaaja->setEnabled(true);
     w.Laina->clear();
@@ -57,21 +61,20 @@ void refillMainScreen(Saldori& w) {
     w.LisaaNimet();
     setComboText(w.Lainaaja, ui_text::kPrompt);
 }
-
-} // namespace
+};
 
 void Saldori::LLaina_Click() {
     const bool guided = guidedHelp();
     if (!guided) {
         Disabloi();
         LLaina->setEnabled(true);
-        vilkkukohde = 2;
+        vilkkukohde = Vilkkukohde::LLaina;
         Vilkuta->start();
     }
     Laina->clear();
     MuistiClear();
     LueNimet();
-    if (!guided && !ledger::anyFilled(muisti)) {
+    if (!guided && !ledger_.hasNames()) {
         ask(msg::kNoBorrowersForLoans);
         Enabloi();
         return;
@@ -79,11 +82,11 @@ void Saldori::LLaina_Click() {
     // The borrower shown on the main screen is the one the user most likely means.
     const bool noneChosen = Lainaaja->currentText() == ui_text::kPrompt;
     Lainaaja1->clear();
-    setBorrowerText(*this, noneChosen ? QString() : kenen);
+    AddLoansSteps::setBorrowerText(*this, noneChosen ? QString() : ledger_.kenen());
     Add1->show();
-    liiketila = QStringLiteral("llaina");
+    liiketila = Liiketila::llaina;
     liikuttaja->start();
-    emptyMainScreen(*this);
+    AddLoansSteps::emptyMainScreen(*this);
     LueNimet();
     LisaaNimet1();
     if (guided) {
@@ -133,15 +136,14 @@ void Saldori::OK1_Click() {
 bool Saldori::LisaaLaina1() {
     const QString loan = entry::asStored(LainaLisaa->text());
     const QString borrower = Lainaaja1->currentText();
-    const LoanProblem problem = entry::checkNewLoan(loan, muisti2, borrower);
+    const LoanProblem problem = entry::checkNewLoan(loan, ledger_.muisti2(), borrower);
     if (const auto refusal = loanRefusal(problem, borrower)) {
         ask(*refusal);
         if (problem == LoanProblem::NoLoanFile)
-            setBorrowerText(*this, QString());
+            AddLoansSteps::setBorrowerText(*this, QString());
         return false;
     }
-    muisti2[ledger::firstFreeSlot(muisti2)] = loan;
-    return true;
+    return ledger_.addLoan(loan);
 }
 
 void Saldori::sulje2_Click() {
@@ -150,12 +152,12 @@ void Saldori::sulje2_Click() {
         colours::setBackground(LainaLisaa, colours::systemWindow());
         colours::setUnderline(LLaina, false);
         ohjeteksti->setText(hint::kLeaveButton);
-        liiketila = QStringLiteral("ohjellainatakaisin");
-        ohjetila = QStringLiteral("näytä");
+        liiketila = Liiketila::ohjellainatakaisin;
+        ohjetila = Ohjetila::näytä;
         ohjeliikuttaja->start();
     } else {
-        liiketila = QStringLiteral("llainatakaisin");
+        liiketila = Liiketila::llainatakaisin;
     }
     liikuttaja->start();
-    refillMainScreen(*this);
+    AddLoansSteps::refillMainScreen(*this);
 }

@@ -3,6 +3,7 @@
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -10,18 +11,12 @@
 #include <QLabel>
 #include <QListWidget>
 
-namespace {
-
-constexpr int kBlinkPLainaaja = 3;
-
-} // namespace
-
 void Saldori::PLainaaja_Click() {
-    vilkkukohde = kBlinkPLainaaja;
+    vilkkukohde = Vilkkukohde::PLainaaja;
     Vilkuta->start();
     MuistiClear();
     LueNimet();
-    if (!ledger::anyFilled(muisti)) {
+    if (!ledger_.hasNames()) {
         ask(msg::kNoNamesToDelete);
         return;
     }
@@ -40,18 +35,19 @@ void Saldori::PLainaaja_Click() {
 // borrower the screen shows as picked is deleted; a name typed over it is not a pick.
 bool Saldori::PoistaLainaaja() {
     const bool chosen = borrowerPicked();
-    const int slot = chosen ? ledger::slotOf(muisti, kenen) : -1;
+    const QString borrower = ledger_.kenen();
+    const int slot = chosen ? ledger::slotOf(ledger_.muisti(), borrower) : -1;
     if (slot < 0) {
         ask(chosen ? msg::kBorrowerMissing : msg::kChooseBorrower);
         TallennaNimet();
         return false;
     }
-    muisti[slot].clear();
+    ledger_.setName(slot, QString());
     if (!TallennaNimet()) {
-        muisti[slot] = kenen;
+        ledger_.setName(slot, borrower);
         return false;
     }
-    if (const auto loanFile = ledger::loanFileName(kenen))
+    if (const auto loanFile = ledger::loanFileName(borrower))
         QFile::remove(*loanFile);
     return true;
 }

@@ -2,6 +2,7 @@
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr int kBlinkPLaina = 4;
-
 bool showsNoLoans(const QListWidget* list) {
     return list->count() == 1 && list->item(0)->text() == ui_text::kNoLoans;
 }
@@ -21,7 +20,7 @@ bool showsNoLoans(const QListWidget* list) {
 } // namespace
 
 void Saldori::PLaina_Click() {
-    vilkkukohde = kBlinkPLaina;
+    vilkkukohde = Vilkkukohde::PLaina;
     Vilkuta->start();
     if (Lainaaja->currentText() == ui_text::kPrompt) {
         ask(msg::kChooseAndTick);
@@ -31,8 +30,8 @@ void Saldori::PLaina_Click() {
     // The ticks count only on the loans of the borrower the screen shows as picked; an empty list
     // shows nobody's loans, and compacting it would wipe the borrower's file.
     const std::pair<bool, Message> refusals[] = {
-        {ledger::slotOf(muisti, kenen) < 0 || !borrowerPicked(), msg::kChooseFromList},
-        {!ledger::anyFilled(muisti), msg::kNoBorrowersForDelete},
+        {!ledger_.registered(ledger_.kenen()) || !borrowerPicked(), msg::kChooseFromList},
+        {!ledger_.hasNames(), msg::kNoBorrowersForDelete},
         {showsNoLoans(Laina), msg::noLoans(Lainaaja->currentText())},
     };
     for (const auto& [refused, message] : refusals) {
@@ -43,8 +42,6 @@ void Saldori::PLaina_Click() {
     }
 
     PoistaLaina();
-    MuistiClear();
-    JarjestaLaina();
     const bool saved = TallennaLaina1();
     Laina->clear();
     MuistiClear();
@@ -53,7 +50,8 @@ void Saldori::PLaina_Click() {
 
     // After a failed save the file still holds the loans, so nobody is offered for deletion.
     bool borrowerRemoved = false;
-    if (saved && muisti2[0].isEmpty() && ask(msg::askDeleteBorrower(kenen)) == Answer::Ok) {
+    if (saved && !ledger_.hasLoans() &&
+        ask(msg::askDeleteBorrower(ledger_.kenen())) == Answer::Ok) {
         MuistiClear();
         LueNimet();
         borrowerRemoved = PoistaLainaaja();
@@ -64,24 +62,22 @@ void Saldori::PLaina_Click() {
         if (!borrowerRemoved)
             LisaaLainat();
     }
-    setComboText(Lainaaja, borrowerRemoved ? ui_text::kPrompt : kenen);
+    setComboText(Lainaaja, borrowerRemoved ? ui_text::kPrompt : ledger_.kenen());
     if (saved && guidedHelp())
         ohjeteksti->setText(hint::kLoansDeleted);
 }
 
+// The list shows the loans in memory in their order, so its ticks name the loans to drop; the
+// loans left move up to the first slots, as the list shows them.
 void Saldori::PoistaLaina() {
-    for (int row = 0; row < Laina->count();) {
+    QList<int> ticked;
+    for (int row = 0; row < Laina->count(); ++row) {
         if (Laina->item(row)->checkState() == Qt::Checked)
-            delete Laina->takeItem(row);
-        else
-            ++row;
+            ticked << row;
     }
-}
-
-void Saldori::JarjestaLaina() {
-    const int count = std::min(Laina->count(), int(muisti2.size()));
-    for (int row = 0; row < count; ++row)
-        muisti2[row] = Laina->item(row)->text();
+    ledger_.dropLoans(ticked);
+    for (auto row = ticked.crbegin(); row != ticked.crend(); ++row)
+        delete Laina->takeItem(*row);
 }
 
 void Saldori::Laina_Click() {

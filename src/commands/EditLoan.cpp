@@ -4,6 +4,7 @@
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -11,23 +12,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-
-constexpr int kBlinkMuokkaa = 5;
-const QString kOpening = QStringLiteral("muokkaus");
-const QString kClosing = QStringLiteral("muokkaustakaisin");
-
-} // namespace
-
 void Saldori::Muokkaa_Click() {
-    vilkkukohde = kBlinkMuokkaa;
+    vilkkukohde = Vilkkukohde::Muokkaa;
     Vilkuta->start();
-    if (!ledger::anyFilled(muisti)) {
+    if (!ledger_.hasNames()) {
         ask(msg::kNoBorrowersToEdit);
         return;
     }
     Muokkaus->show();
-    liiketila = kOpening;
+    liiketila = Liiketila::muokkaus;
     liikuttaja->start();
     Mtlaina->setText(selectedEntry(Laina));
     Disabloi();
@@ -47,12 +40,12 @@ void Saldori::Tallenna_Click() {
         {name == ui_text::kPrompt, msg::kChooseBorrowerFirst},
         {edited.isEmpty(), msg::kEmptyEdit},
         {selected == ui_text::kNoLoans, msg::noLoansToEdit(name)},
-        {ledger::slotOf(muisti, name) < 0, msg::notInMemory(name)},
+        {!ledger_.registered(name), msg::notInMemory(name)},
         // The loan table holds the loans of the borrower last picked; saving it under any
         // other name would overwrite that borrower's file with someone else's loans.
-        {name != kenen || Laina->count() == 0, msg::kChooseBorrowerFirst},
-        {ledger::slotOf(muisti2, edited) >= 0, msg::kDuplicateEdit},
-        {ledger::slotOf(muisti2, selected) < 0, msg::kLoanNotFound},
+        {name != ledger_.kenen() || Laina->count() == 0, msg::kChooseBorrowerFirst},
+        {ledger_.holdsLoan(edited), msg::kDuplicateEdit},
+        {!ledger_.holdsLoan(selected), msg::kLoanNotFound},
     };
     for (const auto& [refused, message] : refusals) {
         if (refused) {
@@ -61,7 +54,7 @@ void Saldori::Tallenna_Click() {
         }
     }
 
-    muisti2[ledger::slotOf(muisti2, selected)] = edited;
+    ledger_.replaceLoan(selected, edited);
     if (!TallennaMuokkaus()) {
         // Show what the file really holds, not the edit that could not be stored.
         MuistiClear();
@@ -73,6 +66,6 @@ void Saldori::Tallenna_Click() {
 }
 
 void Saldori::Command3_Click() {
-    liiketila = kClosing;
+    liiketila = Liiketila::muokkaustakaisin;
     liikuttaja->start();
 }

@@ -18,32 +18,28 @@ QString versionLine(const ProgramVersion& version) {
 } // namespace
 
 void Saldori::Tieto_Click() {
-    tietovaihe = QStringLiteral("1");
+    tietovaihe = Tietovaihe::first;
     Versio1->setText(versionLine(ProgramVersion{}));
     Tietoa->show();
-    liiketila = QStringLiteral("apuatakaisin1");
+    liiketila = Liiketila::apuatakaisin1;
     liikuttaja->start();
-    ohjetila = QStringLiteral("tietoa");
+    ohjetila = Ohjetila::tietoa;
     ohjeliikuttaja->start();
 }
 
 void Saldori::OK2_Click() {
     apu->show();
-    liiketila = QStringLiteral("apua");
+    liiketila = Liiketila::apua;
     liikuttaja->start();
-    ohjetila = QStringLiteral("tietoatakaisin");
+    ohjetila = Ohjetila::tietoatakaisin;
     ohjeliikuttaja->start();
 }
 
 // The labels show the addresses they open.
 void Saldori::Koti_Click() {
-    addressOpener_->open(QUrl(Koti->text()));
+    addressOpener_.open(QUrl(Koti->text()));
 }
 
 void Saldori::SPosti_Click() {
-    addressOpener_->open(QUrl(QStringLiteral("mailto:") + SPosti->text()));
-}
-
-void Saldori::useAddressOpener(AddressOpener& opener) {
-    addressOpener_ = &opener;
+    addressOpener_.open(QUrl(QStringLiteral("mailto:") + SPosti->text()));
 }

@@ -4,6 +4,7 @@
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -29,7 +30,10 @@ struct Topic {
     QString topicsCaption; // empty: the topics panel keeps its caption
 };
 
-std::vector<Topic> topics(Saldori& w) {
+} // namespace
+
+struct Saldori::GuidedSteps {
+static std::vector<Topic> topics(Saldori& w) {
     // clang-format off
     return {
         {w.ohjellainaaja, false, hint::kClickAddBorrower, w.LLainaaja, {},                     kAddBorrowerCaption},
@@ -41,11 +45,11 @@ std::vector<Topic> topics(Saldori& w) {
 }
 
 // False, with nothing changed, for a topic that needs a borrower while there is none.
-bool startGuidedHelp(Saldori& w, const QPushButton* button) {
+static bool startGuidedHelp(Saldori& w, const QPushButton* button) {
     const auto all = topics(w);
     const Topic& topic =
         *std::find_if(all.begin(), all.end(), [&](const Topic& t) { return t.button == button; });
-    if (topic.needsBorrower && !ledger::anyFilled(w.muisti))
+    if (topic.needsBorrower && !w.ledger_.hasNames())
         return false;
     w.ohjeteksti->show();
     w.takaisin2->show();
@@ -54,9 +58,9 @@ bool startGuidedHelp(Saldori& w, const QPushButton* button) {
         w.Ohje->setTitle(topic.topicsCaption);
     topic.label->setEnabled(true);
     colours::setUnderline(topic.label, true);
-    w.liiketila = QStringLiteral("ohjetakaisin");
+    w.liiketila = Liiketila::ohjetakaisin;
     w.liikuttaja->start();
-    w.ohjetila = QStringLiteral("piilota");
+    w.ohjetila = Ohjetila::piilota;
     w.ohjeliikuttaja->start();
     for (QWidget* control : topic.alsoEnabled)
         control->setEnabled(true);
@@ -65,33 +69,32 @@ bool startGuidedHelp(Saldori& w, const QPushButton* button) {
 
 // The add panels empty the main screen's lists when they open and fill them again when they
 // close, so leaving guided help through one of them must do the same.
-void refillMainScreen(Saldori& w) {
+static void refillMainScreen(Saldori& w) {
     w.Lainaaja->clear();
     w.Laina->clear();
     w.LueNimet();
     w.LisaaNimet();
     setComboText(w.Lainaaja, ui_text::kPrompt);
 }
-
-} // namespace
+};
 
 void Saldori::ohjellainaaja_Click() {
-    if (!startGuidedHelp(*this, ohjellainaaja))
+    if (!GuidedSteps::startGuidedHelp(*this, ohjellainaaja))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjellaina_Click() {
-    if (!startGuidedHelp(*this, ohjellaina))
+    if (!GuidedSteps::startGuidedHelp(*this, ohjellaina))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjeplainaaja_Click() {
-    if (!startGuidedHelp(*this, ohjeplainaaja))
+    if (!GuidedSteps::startGuidedHelp(*this, ohjeplainaaja))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjeplaina_Click() {
-    if (!startGuidedHelp(*this, ohjeplaina))
+    if (!GuidedSteps::startGuidedHelp(*this, ohjeplaina))
         ask(msg::kAddBorrowerFirst);
 }
 
@@ -101,21 +104,21 @@ void Saldori::takaisin2_Click() {
         colours::setUnderline(label, false);
     }
     ohjeteksti->setText(hint::kLeaveButton);
-    ohjetila = QStringLiteral("näytä");
+    ohjetila = Ohjetila::näytä;
     ohjeliikuttaja->start();
     for (QWidget* box : std::initializer_list<QWidget*>{Uusi, Lainaaja1, LainaLisaa})
         colours::setBackground(box, colours::systemWindow());
     const bool panelOpen = shown(Add) || shown(Add1);
     if (shown(Add)) {
-        liiketila = QStringLiteral("ohjellainaajatakaisin");
+        liiketila = Liiketila::ohjellainaajatakaisin;
         liikuttaja->start();
     } else if (shown(Add1)) {
-        liiketila = QStringLiteral("ohjellainatakaisin");
+        liiketila = Liiketila::ohjellainatakaisin;
         liikuttaja->start();
     }
     Enabloi();
     Lainaaja->setEnabled(true);
     Laina->setEnabled(true);
     if (panelOpen)
-        refillMainScreen(*this);
+        GuidedSteps::refillMainScreen(*this);
 }

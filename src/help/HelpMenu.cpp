@@ -1,6 +1,7 @@
 // The help menu: opening it, going on to the help topics and back, and leaving it.
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
+#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -8,18 +9,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-constexpr int kBlinkApua = 6;
-
-} // namespace
-
 void Saldori::Apua_Click() {
     Disabloi();
     Apua->setEnabled(true);
-    vilkkukohde = kBlinkApua;
+    vilkkukohde = Vilkkukohde::Apua;
     Vilkuta->start();
-    liiketila = QStringLiteral("apua");
+    liiketila = Liiketila::apua;
     Lainaaja->setEnabled(false);
     Laina->setEnabled(false);
     apu->show();
@@ -28,29 +23,29 @@ void Saldori::Apua_Click() {
 
 void Saldori::Ohjeet_Click() {
     Ohje->show();
-    liiketila = QStringLiteral("apuatakaisin1");
+    liiketila = Liiketila::apuatakaisin1;
     liikuttaja->start();
-    ohjetila = QStringLiteral("ohje");
+    ohjetila = Ohjetila::ohje;
     ohjeliikuttaja->start();
 }
 
 void Saldori::Command1_Click() {
-    liiketila = QStringLiteral("apua");
+    liiketila = Liiketila::apua;
     liikuttaja->start();
     apu->show();
-    ohjetila = QStringLiteral("ohjetakaisin");
+    ohjetila = Ohjetila::ohjetakaisin;
     ohjeliikuttaja->start();
 }
 
 void Saldori::takaisin_Click() {
-    liiketila = QStringLiteral("apuatakaisin");
+    liiketila = Liiketila::apuatakaisin;
     liikuttaja->start();
     Lainaaja->clear();
     setComboText(Lainaaja, QString());
     Laina->clear();
     LueNimet();
     LisaaNimet();
-    kenen = Lainaaja->currentText();
+    ledger_.setKenen(Lainaaja->currentText());
     setComboText(Lainaaja, ui_text::kPrompt);
 }
 

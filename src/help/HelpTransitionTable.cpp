@@ -15,26 +15,26 @@ const std::vector<Row>& table() {
     // clang-format off
     static const std::vector<Row> rows = {
         // state, watched, measured, while below, limit, moves, list follows, arrival
-        {QStringLiteral("ohje"), Ohje, Height, true, 850,
+        {Ohjetila::ohje, Ohje, Height, true, 850,
          {{Ohje, Top, -100}, {Ohje, Height, 100}}, false,
          {{StopTimer}, {Set, Ohje, Height, 855}, {Set, Ohje, Top, 2280}}},
-        {QStringLiteral("ohjetakaisin"), Ohje, Height, false, 100,
+        {Ohjetila::ohjetakaisin, Ohje, Height, false, 100,
          {{Ohje, Top, 100}, {Ohje, Height, -100}}, false,
          {{StopTimer}, {Set, Ohje, Height, 0}, {Set, Ohje, Top, kRestingTop}, {Hide, Ohje}}},
         // The hint line stops wherever its last step left it.
-        {QStringLiteral("piilota"), ohjeteksti, Left, true, 0,
+        {Ohjetila::piilota, ohjeteksti, Left, true, 0,
          {{ohjeteksti, Left, 100}, {takaisin2, Left, 100}}, false,
          {{StopTimer}}},
-        {QStringLiteral("näytä"), ohjeteksti, Left, false, -1300,
+        {Ohjetila::näytä, ohjeteksti, Left, false, -1300,
          {{ohjeteksti, Left, -100}, {takaisin2, Left, -100}}, false,
          {{Set, ohjeteksti, Left, -1320}, {Set, takaisin2, Left, -1200}, {Hide, ohjeteksti},
           {Hide, takaisin2}, {StopTimer}}},
-        {QStringLiteral("tietoa"), Tietoa, Height, true, 1355,
+        {Ohjetila::tietoa, Tietoa, Height, true, 1355,
          {{Tietoa, Height, 100}, {Tietoa, Top, -100}}, false,
          {{StopTimer}, {Set, Tietoa, Height, 1455}, {Set, Tietoa, Top, 1680},
           {StartAboutAnimation}}},
         // The help menu grows back meanwhile, and the list makes room for it on every tick.
-        {QStringLiteral("tietoatakaisin"), Tietoa, Height, false, 100,
+        {Ohjetila::tietoatakaisin, Tietoa, Height, false, 100,
          {{Tietoa, Height, -100}, {Tietoa, Top, 100}}, true,
          {{Hide, Tietoa}, {Set, Tietoa, Height, 0}, {Set, Tietoa, Top, kRestingTop},
           {ListBelowHelpMenu}, {StopTimer}}},
@@ -45,7 +45,7 @@ const std::vector<Row>& table() {
 
 } // namespace
 
-const Row* find(const QString& state) {
+const Row* find(Ohjetila state) {
     const auto& rows = table();
     const auto row = std::find_if(rows.begin(), rows.end(),
                                   [&](const Row& candidate) { return candidate.state == state; });

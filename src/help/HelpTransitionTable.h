@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "ui/States.h"
+
 #include <vector>
 
 // The help timer's moves as data: one row per state, read by the window's help tick handler.
@@ -34,7 +35,7 @@ struct Action {
 // A row moves while the watched edge is below its limit (or above it, for a row that closes);
 // otherwise its tick is the arrival.
 struct Row {
-    QString state;
+    Ohjetila state;
     Control watched;
     Edge measured;
     bool whileBelow;
@@ -45,7 +46,7 @@ struct Row {
 };
 
 // The row for a state, or nullptr for a value the help timer does not know.
-const Row* find(const QString& state);
+const Row* find(Ohjetila state);
 
 bool moveDue(const Row& row, int measured);
 

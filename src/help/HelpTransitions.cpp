@@ -16,7 +16,10 @@ using help_transitions::Act;
 using help_transitions::Control;
 using help_transitions::Edge;
 
-QWidget* controlOf(Saldori& window, Control control) {
+} // namespace
+
+struct Saldori::HelpSteps {
+static QWidget* controlOf(Saldori& window, Control control) {
     switch (control) {
     case Control::Ohje:
         return window.Ohje;
@@ -30,7 +33,7 @@ QWidget* controlOf(Saldori& window, Control control) {
     return nullptr;
 }
 
-int edgeOf(const QWidget* control, Edge edge) {
+static int edgeOf(const QWidget* control, Edge edge) {
     switch (edge) {
     case Edge::Left:
         return twips::left(control);
@@ -42,7 +45,7 @@ int edgeOf(const QWidget* control, Edge edge) {
     return 0;
 }
 
-void setEdge(QWidget* control, Edge edge, int value) {
+static void setEdge(QWidget* control, Edge edge, int value) {
     switch (edge) {
     case Edge::Left:
         return twips::setLeft(control, value);
@@ -53,11 +56,11 @@ void setEdge(QWidget* control, Edge edge, int value) {
     }
 }
 
-void listBelowHelpMenu(Saldori& window) {
+static void listBelowHelpMenu(Saldori& window) {
     twips::setHeight(window.Laina, transitions::kListFullHeight - twips::height(window.apu));
 }
 
-void perform(Saldori& window, const help_transitions::Action& action) {
+static void perform(Saldori& window, const help_transitions::Action& action) {
     QWidget* control = controlOf(window, action.control);
     switch (action.act) {
     case Act::Set:
@@ -72,8 +75,7 @@ void perform(Saldori& window, const help_transitions::Action& action) {
         return listBelowHelpMenu(window);
     }
 }
-
-} // namespace
+};
 
 void Saldori::ohjeliikuttaja_Timer() {
     const FocusKeeper keeper(*this);
@@ -84,15 +86,15 @@ void Saldori::ohjeliikuttaja_Timer() {
         ask(msg::kVirhe);
         return;
     }
-    if (help_transitions::moveDue(*row, edgeOf(controlOf(*this, row->watched), row->measured))) {
+    if (help_transitions::moveDue(*row, HelpSteps::edgeOf(HelpSteps::controlOf(*this, row->watched), row->measured))) {
         for (const help_transitions::Move& move : row->moves) {
-            QWidget* control = controlOf(*this, move.control);
-            setEdge(control, move.edge, edgeOf(control, move.edge) + move.by);
+            QWidget* control = HelpSteps::controlOf(*this, move.control);
+            HelpSteps::setEdge(control, move.edge, HelpSteps::edgeOf(control, move.edge) + move.by);
         }
         if (row->listFollowsHelpMenu)
-            listBelowHelpMenu(*this);
+            HelpSteps::listBelowHelpMenu(*this);
         return;
     }
     for (const help_transitions::Action& action : row->arrival)
-        perform(*this, action);
+        HelpSteps::perform(*this, action);
 }

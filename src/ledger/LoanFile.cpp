@@ -1,7 +1,6 @@
 #include "ledger/LoanFile.h"
 
 #include <QFile>
-#include <array>
 
 namespace ledger {
 namespace {
@@ -10,11 +9,6 @@ constexpr qsizetype kMaxFileNameBytes = 255;
 // Earlier releases saved through the file name with seven bytes more; names stay within their
 // limit, so that a register written here still works with them.
 constexpr qsizetype kSaveSuffixBytes = 7;
-
-const std::array<QString, 5> kOwnFiles = {
-    QStringLiteral("nimet"),     QStringLiteral("versio"),  QStringLiteral("update"),
-    QStringLiteral("tiedostot"), QStringLiteral("UpDater"),
-};
 
 bool holdsUnsafeCharacter(const QString& name) {
     for (const QChar c : name) {
@@ -30,11 +24,11 @@ std::optional<QString> loanFileName(const QString& borrower) {
     if (borrower.isEmpty() || borrower == u"." || borrower == u".." ||
         holdsUnsafeCharacter(borrower))
         return std::nullopt;
+    const QString fileName = borrower + kLoanFileSuffix;
     for (const QString& own : kOwnFiles) {
-        if (borrower == own)
+        if (fileName == own)
             return std::nullopt;
     }
-    const QString fileName = borrower + QStringLiteral(".kdx");
     if (QFile::encodeName(fileName).size() > kMaxFileNameBytes - kSaveSuffixBytes)
         return std::nullopt;
     return fileName;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ledger/OwnFiles.h"
+
 #include <QString>
 #include <optional>
 
 namespace ledger {
-
-inline const QString kRegisterFile = QStringLiteral("nimet.kdx");
 
 // The only way to a borrower's loan file: the name followed by ".kdx" in the working folder.
 // A name that cannot safely name such a file (a path, a name too long for the file system, or

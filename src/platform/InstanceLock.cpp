@@ -1,5 +1,7 @@
 #include "platform/InstanceLock.h"
 
+#include "ledger/OwnFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -7,7 +9,7 @@
 #include <QThread>
 
 InstanceLock::InstanceLock(const QString& folder)
-    : path_(QDir(folder).filePath(QStringLiteral("saldori.lock"))), lock_(path_) {
+    : path_(QDir(folder).filePath(ledger::kLockFile)), lock_(path_) {
     // Only a dead holder makes a lock stale, never its age: the program may run for weeks.
     lock_.setStaleLockTime(0);
 }

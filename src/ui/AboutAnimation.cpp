@@ -7,7 +7,7 @@
 // The controls are never put back, so on every later showing each phase finds them at its
 // end already and only sets the end positions again.
 void Saldori::Ajastin_Timer() {
-    if (tietovaihe == QLatin1String("1")) {
+    if (tietovaihe == Tietovaihe::first) {
         if (twips::left(Ikoni) < 50) {
             twips::setLeft(Ikoni, twips::left(Ikoni) + 15);
             twips::setTop(SaldoriNimi, twips::top(SaldoriNimi) - 40);
@@ -16,9 +16,9 @@ void Saldori::Ajastin_Timer() {
             twips::setLeft(Ikoni, 50);
             twips::setTop(SaldoriNimi, 200);
             twips::setLeft(OK2, 3400);
-            tietovaihe = QStringLiteral("2");
+            tietovaihe = Tietovaihe::second;
         }
-    } else if (tietovaihe == QLatin1String("2")) {
+    } else if (tietovaihe == Tietovaihe::second) {
         if (twips::left(Versio1) > 3120) {
             twips::setLeft(Versio1, twips::left(Versio1) - 45);
             if (twips::left(Koti) < 0) {
@@ -29,7 +29,7 @@ void Saldori::Ajastin_Timer() {
             twips::setLeft(Versio1, 3120);
             twips::setLeft(Koti, 50);
             twips::setTop(SPosti, 1100);
-            tietovaihe.clear();
+            tietovaihe = Tietovaihe::none;
         }
     } else {
         Ajastin->stop();

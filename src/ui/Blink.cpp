@@ -8,32 +8,43 @@ namespace {
 enum class BlinkEnd { None, Disable, DisableWhileAddBorrowerOff, CloseWindow };
 
 struct BlinkRow {
-    MenuLabel* Saldori::*label;
+    Vilkkukohde target;
     BlinkEnd end;
 };
 
-// Indexed by vilkkukohde - 1.
+// In menu order, as Vilkkukohde is, so that a target indexes its own row and label.
 constexpr BlinkRow kBlinkRows[] = {
-    {&Saldori::LLainaaja, BlinkEnd::Disable},
-    {&Saldori::LLaina, BlinkEnd::DisableWhileAddBorrowerOff},
-    {&Saldori::PLainaaja, BlinkEnd::None},
-    {&Saldori::PLaina, BlinkEnd::None},
-    {&Saldori::Muokkaa, BlinkEnd::DisableWhileAddBorrowerOff},
-    {&Saldori::Apua, BlinkEnd::Disable},
-    {&Saldori::Lopeta, BlinkEnd::CloseWindow},
+    {Vilkkukohde::LLainaaja, BlinkEnd::Disable},
+    {Vilkkukohde::LLaina, BlinkEnd::DisableWhileAddBorrowerOff},
+    {Vilkkukohde::PLainaaja, BlinkEnd::None},
+    {Vilkkukohde::PLaina, BlinkEnd::None},
+    {Vilkkukohde::Muokkaa, BlinkEnd::DisableWhileAddBorrowerOff},
+    {Vilkkukohde::Apua, BlinkEnd::Disable},
+    {Vilkkukohde::Lopeta, BlinkEnd::CloseWindow},
 };
+constexpr bool inOrder() {
+    for (std::size_t row = 0; row < std::size(kBlinkRows); ++row) {
+        if (kBlinkRows[row].target != Vilkkukohde(row + 1))
+            return false;
+    }
+    return std::size(kBlinkRows) == std::size_t(Vilkkukohde::Lopeta);
+}
+static_assert(inOrder());
+
+constexpr const BlinkRow& rowOf(Vilkkukohde target) {
+    return kBlinkRows[std::size_t(target) - 1];
+}
 
 constexpr int kFlashes = 4;
-constexpr int kBlinkLopeta = 7;
 
 } // namespace
 
 void Saldori::Vilkuta_Timer() {
-    if (vilkkukohde < 1 || vilkkukohde > int(std::size(kBlinkRows)))
+    if (vilkkukohde == Vilkkukohde::none)
         return;
     const FocusKeeper keeper(*this);
-    const BlinkRow& row = kBlinkRows[vilkkukohde - 1];
-    MenuLabel* label = this->*row.label;
+    const BlinkRow& row = rowOf(vilkkukohde);
+    MenuLabel* label = menuLabels()[std::size_t(vilkkukohde) - 1];
 
     if (vilkkulaskuri < kFlashes) {
         if (colours::text(label) == colours::kYellow) {
@@ -55,7 +66,7 @@ void Saldori::Vilkuta_Timer() {
     // Lit as under the mouse, and alone: a label lit by an earlier blink goes back to green.
     for (MenuLabel* other : menuLabels())
         colours::setText(other, other == label ? colours::kYellow : colours::kGreen);
-    vilkkukohde = 0;
+    vilkkukohde = Vilkkukohde::none;
     vilkkulaskuri = 0;
     Vilkuta->stop();
     const bool disable =
@@ -66,10 +77,10 @@ void Saldori::Vilkuta_Timer() {
 }
 
 void Saldori::Lopeta_Click() {
-    vilkkukohde = kBlinkLopeta;
+    vilkkukohde = Vilkkukohde::Lopeta;
     Vilkuta->start();
 }
 
 bool Saldori::quitting() const {
-    return Vilkuta->isEnabled() && vilkkukohde == kBlinkLopeta;
+    return Vilkuta->isEnabled() && vilkkukohde == Vilkkukohde::Lopeta;
 }

@@ -121,6 +121,7 @@ void Saldori::placeFocus() {
 
 // The screen shows a borrower as picked when the box holds the name whose loans the list shows.
 bool Saldori::borrowerPicked() const {
+    const QString& kenen = ledger_.kenen();
     return !kenen.isEmpty() && kenen != ui_text::kPrompt && Lainaaja->currentText() == kenen &&
            Laina->count() > 0;
 }

@@ -1,6 +1,8 @@
 #include "ui/Saldori.h"
 
-#include "help/LinkLabel.h"
+#include "ui/LinkLabel.h"
+#include "ledger/RecordFile.h"
+#include "platform/AppInfo.h"
 #include "platform/Transfers.h"
 #include "platform/WindowGone.h"
 #include "ui/Accessibility.h"
@@ -70,8 +72,13 @@ QIcon picture(QStringView once, QStringView twice) {
 
 } // namespace
 
-Saldori::Saldori(Dialogs& dialogs, Ticker::Clock clock, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs) {
+Saldori::Saldori(const Services& services, QWidget* parent)
+    : QWidget(parent), ledger_([] {
+          return ledger::recordHeader(executableBaseName(), localDateTimeText());
+      }),
+      AutoUpdate(services.transfers), dialogs_(services.dialogs),
+      addressOpener_(services.addresses) {
+    const Ticker::Clock clock = services.clock;
     setObjectName(QStringLiteral("Saldori"));
     setWindowTitle(kAppTitle);
     setWindowIcon(picture(u"icon.png", u"saldori-64.png"));
@@ -168,7 +175,8 @@ void Saldori::buildControls() {
     URL = make<QLineEdit>(WebUpdate, "URL");
     versio = make<QLabel>(WebUpdate, "versio");
     versiouusi = make<QLabel>(WebUpdate, "versiouusi");
-    AutoUpdate = make<ModuleTransfers>(WebUpdate, "AutoUpdate");
+    if (AutoUpdate == nullptr)
+        AutoUpdate = make<ModuleTransfers>(WebUpdate, "AutoUpdate");
 
     Tietoa = make<QGroupBox>(this, "Tietoa");
     Ikoni = make<QLabel>(Tietoa, "Ikoni");

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "ledger/Tables.h"
-#include "platform/Addresses.h"
-#include "platform/Dialogs.h"
-#include "ui/Ticker.h"
+#include "ledger/Ledger.h"
+#include "ui/Services.h"
+#include "ui/States.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
-#include <span>
 #include <utility>
 
 class MenuLabel;
@@ -22,16 +20,113 @@ class QListWidget;
 class QPushButton;
 class Transfers;
 
-// The program's one window: every control, the ledger tables and the window-level state.
-// Handlers keep to reading controls, calling plain functions and writing controls.
+// The program's one window. Its handlers are public, so that tests press and tick as users and
+// timers do; its controls, timers and states are its own, so that only a handler changes them.
+// Handlers keep to reading controls, asking the ledger, and writing controls.
 class Saldori : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Saldori(Dialogs& dialogs, Ticker::Clock clock = Ticker::Clock::Real,
-                     QWidget* parent = nullptr);
+    explicit Saldori(const Services& services, QWidget* parent = nullptr);
     ~Saldori() override;
 
+    // Ledger store: start-up, the register, the loan files, the lists.
+    void Form_Load();
+    void MuistiClear();
+    void LueNimet();
+    bool TallennaNimet();
+    void LisaaNimet();
+    void LisaaNimet1();
+    void Lue();
+    void Lue1();
+    bool TallennaLaina();
+    bool TallennaMuokkaus();
+    bool TallennaLaina1();
+    void LisaaLainat();
+    void Lainaaja_Click();
+
+    // Menu: hover highlight, enabling, dragging the window.
+    void menuLabel_MouseMove(QLabel* label);
+    void Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition);
+    void varinvaihto();
+    void Enabloi();
+    void Disabloi();
+
+    // Panel transitions.
+    void liikuttaja_Timer();
+
+    // Blink, quit and the About animation.
+    void Vilkuta_Timer();
+    void Lopeta_Click();
+    bool quitting() const; // "Poistu" blinks, and the window closes when it ends
+    void Ajastin_Timer();
+
+    // Adding a borrower.
+    void LLainaaja_Click();
+    void Uusi_Change();
+    void OK_Click();
+    void sulje1_Click();
+
+    // Adding loans.
+    void LLaina_Click();
+    void Lainaaja1_Change();
+    void LainaLisaa_Change();
+    void OK1_Click();
+    bool LisaaLaina1(); // false: refused
+    void sulje2_Click();
+
+    // Editing a loan.
+    void Muokkaa_Click();
+    void Tallenna_Click();
+    void Command3_Click();
+
+    // Deleting loans.
+    void PLaina_Click();
+    void PoistaLaina();
+    void Laina_Click();
+
+    // Deleting a borrower.
+    void PLainaaja_Click();
+    bool PoistaLainaaja(); // false: nobody deleted
+
+    // Help menu, help topics and guided help, with their own transition timer.
+    void Apua_Click();
+    void Ohjeet_Click();
+    void takaisin_Click();
+    void apu_Escape();
+    void Command1_Click();
+    void ohjellainaaja_Click();
+    void ohjellaina_Click();
+    void ohjeplainaaja_Click();
+    void ohjeplaina_Click();
+    void takaisin2_Click();
+    void ohjeliikuttaja_Timer();
+
+    // About panel and its links, which the desktop opens (a stand-in does in tests).
+    void Tieto_Click();
+    void OK2_Click();
+    void Koti_Click();
+    void SPosti_Click();
+
+    // Web update: opening its panel, the version check, the download and hand-over to the
+    // updater (false only when the updater did not start), and the transfers' errors, reported
+    // as they happen.
+    void UpDate_Click();
+    void tarkista();
+    bool lataa();
+    void AutoUpdate_StateChanged(const QString& responseInfo);
+    std::optional<QByteArray> fetchUpdateFile(const QString& address);
+
+    // The program's own shown-or-hidden flag of a control, whether or not the window is open.
+    static bool shown(const QWidget* widget);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
     // Menu labels, in menu order.
     MenuLabel* LLainaaja;
     MenuLabel* LLaina;
@@ -112,124 +207,25 @@ class Saldori : public QWidget {
     Ticker* Vilkuta;
     Ticker* Ajastin;
 
-    // Ledger memory: borrower names, the loans of one borrower, the current borrower.
-    ledger::NameTable muisti;
-    ledger::LoanTable muisti2;
-    QString kenen;
+    // The register, the borrower in memory and their loans.
+    ledger::Ledger ledger_;
 
     // Window-level state of the animations.
-    QString liiketila;
-    QString ohjetila;
-    int vilkkukohde = 0;
+    Liiketila liiketila = Liiketila::none;
+    Ohjetila ohjetila = Ohjetila::none;
+    Vilkkukohde vilkkukohde = Vilkkukohde::none;
     int vilkkulaskuri = 0;
-    QString tietovaihe;
+    Tietovaihe tietovaihe = Tietovaihe::none;
 
-    // Ledger store: start-up, the register, the loan files, the lists.
-    void Form_Load();
-    void MuistiClear();
-    void LueNimet();
-    bool TallennaNimet();
-    void LisaaNimet();
-    void LisaaNimet1();
-    void Lue();
-    void Lue1();
-    bool TallennaLaina();
-    bool TallennaMuokkaus();
-    bool TallennaLaina1();
-    void LisaaLainat();
-    void Lainaaja_Click();
-
-    // Menu: hover highlight, enabling, dragging the window.
-    void menuLabel_MouseMove(QLabel* label);
-    void Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition);
-    void varinvaihto();
-    void Enabloi();
-    void Disabloi();
-
-    // Panel transitions.
-    void liikuttaja_Timer();
-
-    // Blink, quit and the About animation.
-    void Vilkuta_Timer();
-    void Lopeta_Click();
-    bool quitting() const; // "Poistu" blinks, and the window closes when it ends
-    void Ajastin_Timer();
-
-    // Adding a borrower.
-    void LLainaaja_Click();
-    void Uusi_Change();
-    void OK_Click();
-    void sulje1_Click();
-
-    // Adding loans.
-    void LLaina_Click();
-    void Lainaaja1_Change();
-    void LainaLisaa_Change();
-    void OK1_Click();
-    bool LisaaLaina1(); // false: refused
-    void sulje2_Click();
-
-    // Editing a loan.
-    void Muokkaa_Click();
-    void Tallenna_Click();
-    void Command3_Click();
-
-    // Deleting loans.
-    void PLaina_Click();
-    void PoistaLaina();
-    void JarjestaLaina();
-    void Laina_Click();
-
-    // Deleting a borrower.
-    void PLainaaja_Click();
-    bool PoistaLainaaja(); // false: nobody deleted
-
-    // Help menu, help topics and guided help, with their own transition timer.
-    void Apua_Click();
-    void Ohjeet_Click();
-    void takaisin_Click();
-    void apu_Escape();
-    void Command1_Click();
-    void ohjellainaaja_Click();
-    void ohjellaina_Click();
-    void ohjeplainaaja_Click();
-    void ohjeplaina_Click();
-    void takaisin2_Click();
-    void ohjeliikuttaja_Timer();
-
-    // About panel and its links, which the desktop opens (a stand-in does in tests).
-    void Tieto_Click();
-    void OK2_Click();
-    void Koti_Click();
-    void SPosti_Click();
-    void useAddressOpener(AddressOpener& opener);
-
-    // Web update: opening its panel, the version check, the download and hand-over to the
-    // updater (false only when the updater did not start), and the transfers, whose errors are
-    // reported as they happen. The transfers are not drawn; tests point them at their own server.
+    // The transfers are not drawn.
     Transfers* AutoUpdate = nullptr;
-    void UpDate_Click();
-    void tarkista();
-    bool lataa();
-    void AutoUpdate_StateChanged(const QString& responseInfo);
-    std::optional<QByteArray> fetchUpdateFile(const QString& address);
 
     // The seven menu labels in menu order, and the six that the menu switches on and off.
     std::array<MenuLabel*, 7> menuLabels() const;
     std::array<MenuLabel*, 6> switchableMenuLabels() const;
-
     // Guided help is on while its hint line is shown.
     bool guidedHelp() const;
-    // The program's own shown-or-hidden flag of a control, whether or not the window is open.
-    static bool shown(const QWidget* widget);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-  private:
     // Input that arrives while something slides: see docs/design.md.
     class FocusKeeper;
     bool takesInput(const QWidget* control);
@@ -246,23 +242,21 @@ class Saldori : public QWidget {
     void setTabOrder();
     void connectHandlers();
     Answer ask(const Message& message);
-    void showSaveFailure(const QString& fileName);
-    bool refusesReplacing(const QString& fileName);
-    bool writeTable(const QString& fileName, std::span<const QString> table);
-    bool saveLoans(const QString& borrower);
+    // False, once the user is told why, when the save did not happen.
+    bool saved(const ledger::SaveOutcome& outcome);
+
+    // The helpers of the handlers, each in its handlers' file.
+    struct AddBorrowerSteps;
+    struct AddLoansSteps;
+    struct GuidedSteps;
+    struct PanelSteps;
+    struct HelpSteps;
+    struct DownloadSteps;
 
     Dialogs& dialogs_;
-    AddressOpener* addressOpener_ = &desktopAddressOpener();
+    AddressOpener& addressOpener_;
     QPoint dragOffset_;
     bool commandRunning_ = false;
     QPointer<QWidget> returnFocus_; // where the user was when a panel opened over the main screen
     QImage backdrop_[2];            // for ordinary and for dense screens
 };
-
-// Filling a combo box keeps its text, as the program expects of its lists.
-void appendEntries(QComboBox* combo, const QStringList& entries);
-void setComboText(QComboBox* combo, const QString& text);
-void appendLoanEntry(QListWidget* list, const QString& text);
-// The text of the list's selected entry, or the empty string when none is selected. Keyboard
-// focus alone makes an entry current without selecting it.
-QString selectedEntry(const QListWidget* list);

@@ -14,45 +14,45 @@ const std::vector<Row>& table() {
     // clang-format off
     static const std::vector<Row> rows = {
         // state, phase, panel, pattern, threshold, step, list follows, partner, arrival
-        {QStringLiteral("llainaaja"), Any, Add, Opening, 1094, 100, true, {},
+        {Liiketila::llainaaja, Any, Add, Opening, 1094, 100, true, {},
          {{PanelHeight, 1095}, {ListBelowPanel, 50}, {StopTimer}, {ClearState}}},
-        {QStringLiteral("llainaajatakaisin"), Any, Add, Closing, 100, 115, true, {},
+        {Liiketila::llainaajatakaisin, Any, Add, Closing, 100, 115, true, {},
          {{ClosedReset}, {StopTimer}, {ClearState}, {EnableMenuIfAdd1Hidden}}},
         // Guided help goes on after it, so the menu is left alone.
-        {QStringLiteral("ohjellainaajatakaisin"), Any, Add, Closing, 100, 115, true, {},
+        {Liiketila::ohjellainaajatakaisin, Any, Add, Closing, 100, 115, true, {},
          {{ClosedReset}, {StopTimer}, {ClearState}}},
-        {QStringLiteral("muokkaus"), Any, Muokkaus, Opening, 1630, 100, true, {},
+        {Liiketila::muokkaus, Any, Muokkaus, Opening, 1630, 100, true, {},
          {{PanelHeight, 1650}, {ListBelowPanel, 100}, {StopTimer}, {ClearState}}},
-        {QStringLiteral("muokkaustakaisin"), Any, Muokkaus, Closing, 100, 115, true, {},
+        {Liiketila::muokkaustakaisin, Any, Muokkaus, Closing, 100, 115, true, {},
          {{ClosedReset}, {StopTimer}, {ClearState}, {EnableMenu}}},
-        {QStringLiteral("llaina"), Any, Add1, Opening, 1814, 100, true, {},
+        {Liiketila::llaina, Any, Add1, Opening, 1814, 100, true, {},
          {{PanelHeight, 1815}, {StopTimer}, {ClearState}}},
-        {QStringLiteral("llainatakaisin"), Any, Add1, Closing, 100, 115, true, {},
+        {Liiketila::llainatakaisin, Any, Add1, Closing, 100, 115, true, {},
          {{ClosedReset}, {StopTimer}, {ClearState}, {EnableMenu}}},
-        {QStringLiteral("ohjellainatakaisin"), Any, Add1, Closing, 100, 100, true, {},
+        {Liiketila::ohjellainatakaisin, Any, Add1, Closing, 100, 100, true, {},
          {{ClosedReset}, {ClearState}, {EnableMenu}, {StopTimer}}},
         // The add-borrower panel sinks while the add-loans panel rises past it; the timer runs
         // on into the second row, which finishes the add-loans panel at the ordinary pace.
-        {QStringLiteral("SLAL1"), WhileAddShown, Add, Closing, 150, 130, true, Partner{Add1, 150},
+        {Liiketila::SLAL1, WhileAddShown, Add, Closing, 150, 130, true, Partner{Add1, 150},
          {{ShowPartner}, {ClosedReset}}},
-        {QStringLiteral("SLAL1"), WhileAddHidden, Add1, Opening, 1814, 100, true, {},
+        {Liiketila::SLAL1, WhileAddHidden, Add1, Opening, 1814, 100, true, {},
          {{PanelHeight, 1815}, {StopTimer}, {ClearState}}},
-        {QStringLiteral("ohjetakaisin"), Any, Ohje, Closing, 100, 100, false, {},
+        {Liiketila::ohjetakaisin, Any, Ohje, Closing, 100, 100, false, {},
          {{StopTimer}, {PanelHeight, 0}, {PanelTop, kRestingTop}, {HidePanel}}},
         // The list is sized from the untrimmed height, so it depends on where the opening began.
-        {QStringLiteral("apua"), Any, apu, Opening, 1080, 100, true, {},
+        {Liiketila::apua, Any, apu, Opening, 1080, 100, true, {},
          {{ListBelowPanel, 100}, {StopTimer}, {PanelHeight, 1095}}},
-        {QStringLiteral("apuatakaisin"), Any, apu, Closing, 100, 100, true, {},
+        {Liiketila::apuatakaisin, Any, apu, Closing, 100, 100, true, {},
          {{StopTimer}, {PanelHeight, 0}, {PanelTop, kRestingTop}, {ListFull}, {EnableMainLists},
           {HidePanel}, {EnableMenu}}},
         // The help topics or the About panel take over, so the menu stays off.
-        {QStringLiteral("apuatakaisin1"), Any, apu, Closing, 100, 100, true, {},
+        {Liiketila::apuatakaisin1, Any, apu, Closing, 100, 100, true, {},
          {{StopTimer}, {PanelHeight, 0}, {PanelTop, kRestingTop}, {ListFull}, {HidePanel}}},
         // The update check may close the panel again before it returns, so it comes last.
-        {QStringLiteral("webupdate"), Any, WebUpdate, Opening, 1000, 100, false, {},
+        {Liiketila::webupdate, Any, WebUpdate, Opening, 1000, 100, false, {},
          {{StopTimer}, {PanelHeight, 1100}, {PanelTop, 2040}, {ShowUpdateChecking},
           {CheckForUpdate}}},
-        {QStringLiteral("webupdatetakaisin"), Any, WebUpdate, Closing, 100, 100, false, {},
+        {Liiketila::webupdatetakaisin, Any, WebUpdate, Closing, 100, 100, false, {},
          {{HidePanel}, {PanelHeight, 0}, {PanelTop, kRestingTop}, {StopTimer}}},
     };
     // clang-format on
@@ -73,7 +73,7 @@ bool phaseApplies(Phase phase, bool addShown) {
 
 } // namespace
 
-const Row* find(const QString& state, bool addShown) {
+const Row* find(Liiketila state, bool addShown) {
     const auto& rows = table();
     const auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& candidate) {
         return candidate.state == state && phaseApplies(candidate.phase, addShown);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "ui/States.h"
+
 #include <optional>
 #include <vector>
 
@@ -26,7 +27,7 @@ enum class Act {
     ListBelowPanel, // the list's height := full height - the panel's height - value
     ListFull,
     StopTimer,
-    ClearState, // liiketila := ""
+    ClearState, // liiketila := none
     EnableMenu,
     EnableMenuIfAdd1Hidden,
     EnableMainLists, // Lainaaja and Laina
@@ -46,7 +47,7 @@ struct Partner {
 };
 
 struct Row {
-    QString state;
+    Liiketila state;
     Phase phase;
     Panel panel;
     Pattern pattern;
@@ -61,7 +62,7 @@ inline constexpr int kRestingTop = 3120;
 inline constexpr int kListFullHeight = 2700;
 
 // The row for a state, or nullptr for a value the engine does not know.
-const Row* find(const QString& state, bool addShown);
+const Row* find(Liiketila state, bool addShown);
 
 // Whether the next tick of the row moves the panel; otherwise it arrives.
 bool stepDue(const Row& row, int panelHeight);

@@ -18,7 +18,10 @@ using transitions::kRestingTop;
 
 const QString kCheckingForUpdate = QStringLiteral("Tarkistetaan päivitys tarvetta...");
 
-QGroupBox* panelOf(Saldori& window, transitions::Panel panel) {
+} // namespace
+
+struct Saldori::PanelSteps {
+static QGroupBox* panelOf(Saldori& window, transitions::Panel panel) {
     switch (panel) {
     case transitions::Panel::Add:
         return window.Add;
@@ -38,13 +41,13 @@ QGroupBox* panelOf(Saldori& window, transitions::Panel panel) {
 
 // Positive grows the panel upward, negative shrinks it downward; the bottom edge stays.
 // A panel never shrinks below nothing, whatever its step.
-void grow(QWidget* panel, int amount) {
+static void grow(QWidget* panel, int amount) {
     amount = std::max(amount, -twips::height(panel));
     twips::place(panel, twips::left(panel), twips::top(panel) - amount, twips::width(panel),
                  twips::height(panel) + amount);
 }
 
-void step(Saldori& window, const transitions::Row& row, QGroupBox* panel) {
+static void step(Saldori& window, const transitions::Row& row, QGroupBox* panel) {
     const int direction = row.pattern == transitions::Pattern::Opening ? 1 : -1;
     grow(panel, direction * row.step);
     if (row.partner)
@@ -53,7 +56,7 @@ void step(Saldori& window, const transitions::Row& row, QGroupBox* panel) {
         twips::setHeight(window.Laina, kListFullHeight - twips::height(panel));
 }
 
-void perform(Saldori& window, const transitions::Row& row, QGroupBox* panel,
+static void perform(Saldori& window, const transitions::Row& row, QGroupBox* panel,
              transitions::Action action) {
     switch (action.act) {
     case Act::PanelHeight:
@@ -77,7 +80,7 @@ void perform(Saldori& window, const transitions::Row& row, QGroupBox* panel,
     case Act::StopTimer:
         return window.liikuttaja->stop();
     case Act::ClearState:
-        return window.liiketila.clear();
+        return void(window.liiketila = Liiketila::none);
     case Act::EnableMenu:
         return window.Enabloi();
     case Act::EnableMenuIfAdd1Hidden:
@@ -93,8 +96,7 @@ void perform(Saldori& window, const transitions::Row& row, QGroupBox* panel,
         return window.tarkista();
     }
 }
-
-} // namespace
+};
 
 void Saldori::liikuttaja_Timer() {
     const FocusKeeper keeper(*this);
@@ -105,11 +107,11 @@ void Saldori::liikuttaja_Timer() {
         ask(msg::kVirhe);
         return;
     }
-    QGroupBox* panel = panelOf(*this, row->panel);
+    QGroupBox* panel = PanelSteps::panelOf(*this, row->panel);
     if (transitions::stepDue(*row, twips::height(panel))) {
-        step(*this, *row, panel);
+        PanelSteps::step(*this, *row, panel);
         return;
     }
     for (const transitions::Action& action : row->arrival)
-        perform(*this, *row, panel, action);
+        PanelSteps::perform(*this, *row, panel, action);
 }

@@ -14,9 +14,6 @@
 
 namespace {
 
-const QString kOpening = QStringLiteral("webupdate");
-const QString kClosing = QStringLiteral("webupdatetakaisin");
-
 // The status line, in the order the check shows them.
 const QString kUpdateAvailable = QStringLiteral("Päivitys saatavilla!");
 const QString kDownloading = QStringLiteral("Lataan päivitystä.. Odota hetki.");
@@ -25,7 +22,7 @@ const QString kDownloading = QStringLiteral("Lataan päivitystä.. Odota hetki."
 
 void Saldori::UpDate_Click() {
     WebUpdate->show();
-    liiketila = kOpening;
+    liiketila = Liiketila::webupdate;
     liikuttaja->start();
     const ProgramVersion own;
     versio->setText(update::ownVersion(own.major, own.minor, own.revision));
@@ -33,7 +30,7 @@ void Saldori::UpDate_Click() {
 
 void Saldori::tarkista() {
     const auto closePanel = [this] {
-        liiketila = kClosing;
+        liiketila = Liiketila::webupdatetakaisin;
         liikuttaja->start();
     };
     const auto fail = [&] {

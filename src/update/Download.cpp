@@ -18,9 +18,6 @@
 namespace {
 
 const QString kDirectory = QStringLiteral(SALDORI_UPDATE_URL);
-const QString kNoticeFile = QStringLiteral("update.kdx");
-const QString kListFile = QStringLiteral("tiedostot.kdx");
-const QString kUpdater = QStringLiteral("UpDater.kdx");
 const QString kAwaitingApproval = QStringLiteral("Odotetaan käyttäjän hyväksyntää...");
 
 // The file holds either all of the bytes or, when anything fails, what it held before. A link by
@@ -29,9 +26,12 @@ ledger::FileReplacement replacementOf(const QString& fileName) {
     return {fileName, ledger::FileReplacement::Links::Replace, 0666};
 }
 
+} // namespace
+
+struct Saldori::DownloadSteps {
 // Fetches one of the update's own small files and keeps a copy; unsaved names it when the copy
 // failed.
-std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
+static std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
                                         QString& unsaved) {
     std::optional<QByteArray> bytes = window.fetchUpdateFile(kDirectory + fileName);
     if (!bytes)
@@ -45,7 +45,7 @@ std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName
 }
 
 // Streams one of the release's files to the disk.
-bool download(Saldori& window, const QString& fileName, QString& unsaved) {
+static bool download(Saldori& window, const QString& fileName, QString& unsaved) {
     ledger::FileReplacement file = replacementOf(fileName);
     const Transfer transfer =
         file.open() ? window.AutoUpdate->fetch(QUrl(kDirectory + fileName), file.device(),
@@ -61,21 +61,20 @@ bool download(Saldori& window, const QString& fileName, QString& unsaved) {
 }
 
 // Stops at the first entry that fails, keeping the files stored before it.
-bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
+static bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
                       QString& unsaved) {
     // The register on disk, and the names in memory should it be unreadable.
     ledger::NameTable onDisk;
     ledger::readRecords(ledger::kRegisterFile, onDisk);
     std::vector<QString> registered(onDisk.begin(), onDisk.end());
-    registered.insert(registered.end(), window.muisti.begin(), window.muisti.end());
+    registered.insert(registered.end(), window.ledger_.muisti().begin(), window.ledger_.muisti().end());
     for (const std::optional<QString>& name : names) {
         if (!name || !update::safeToStore(*name, registered) || !download(window, *name, unsaved))
             return false;
     }
     return true;
 }
-
-} // namespace
+};
 
 bool Saldori::lataa() {
     QString unsaved;
@@ -85,19 +84,19 @@ bool Saldori::lataa() {
         ask(msg::kDownloadFailed);
         return true;
     };
-    const std::optional<QByteArray> noticeFile = fetchAndStore(*this, kNoticeFile, unsaved);
+    const std::optional<QByteArray> noticeFile = DownloadSteps::fetchAndStore(*this, ledger::kNoticeFile, unsaved);
     if (!noticeFile)
         return failed();
     ask(msg::plain(update::notice(*noticeFile)));
-    const std::optional<QByteArray> listFile = fetchAndStore(*this, kListFile, unsaved);
-    if (!listFile || !storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
+    const std::optional<QByteArray> listFile = DownloadSteps::fetchAndStore(*this, ledger::kFileListFile, unsaved);
+    if (!listFile || !DownloadSteps::storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
         return failed();
 
     tila->setText(kAwaitingApproval);
     ask(msg::kUpdateDownloaded);
-    if (QFile::remove(kNoticeFile))
-        QFile::remove(kListFile);
-    if (!startProgram(kUpdater))
+    if (QFile::remove(ledger::kNoticeFile))
+        QFile::remove(ledger::kFileListFile);
+    if (!startProgram(ledger::kUpdaterFile))
         return false;
     close();
     return true;

@@ -114,7 +114,7 @@ QList<std::optional<QString>> listedFiles(const QByteArray& listFile) {
 bool safeToStore(const QString& name, std::span<const QString> registeredNames) {
     if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') ||
         name.contains(QStringLiteral("..")) || holdsControlCharacter(name) ||
-        sameFile(name, ledger::kRegisterFile))
+        sameFile(name, ledger::kRegisterFile) || sameFile(name, ledger::kLockFile))
         return false;
     return std::none_of(registeredNames.begin(), registeredNames.end(),
                         [&](const QString& borrower) {

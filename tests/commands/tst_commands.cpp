@@ -93,7 +93,7 @@ class CommandsTest : public WindowTestCase {
         const auto& [names, typed, refusal, slot] = fetch<AddBorrowerRow>();
         if (!names.isEmpty())
             writeRecordFile("nimet.kdx", names, 100);
-        click(w->LLainaaja);
+        click(c<MenuLabel>("LLainaaja"));
         settle(*w);
         const auto before = snapshotWorkDir();
         type(typed);
@@ -104,8 +104,8 @@ class CommandsTest : public WindowTestCase {
         if (refusal != Message()) {
             QCOMPARE(dialogs.shown, QList<Message>{refusal});
             QCOMPARE(snapshotWorkDir(), before);
-            QCOMPARE(w->Uusi->text(), typed);
-            QVERIFY(w->Add1->isHidden());
+            QCOMPARE(c<QLineEdit>("Uusi")->text(), typed);
+            QVERIFY(c<QGroupBox>("Add1")->isHidden());
             if (slot < 0)
                 return;
             // Once the folder is gone, nothing of the failed attempt makes the retry a duplicate.
@@ -123,10 +123,10 @@ class CommandsTest : public WindowTestCase {
         QVERIFY(synced.contains(QDir::current().canonicalPath()));
         // The add-borrower panel hands over to the add-loans panel, on the new borrower.
         QCOMPARE(settle(*w), 16);
-        QVERIFY(w->Add->isHidden() && !w->Add1->isHidden());
-        QCOMPARE(w->Lainaaja1->currentText(), stored);
-        QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
-        QCOMPARE(w->Uusi->text(), QString());
+        QVERIFY(c<QGroupBox>("Add")->isHidden() && !c<QGroupBox>("Add1")->isHidden());
+        QCOMPARE(c<QComboBox>("Lainaaja1")->currentText(), stored);
+        QCOMPARE(QApplication::focusWidget(), c<QLineEdit>("LainaLisaa"));
+        QCOMPARE(c<QLineEdit>("Uusi")->text(), QString());
     }
 
     void addLoan_data() {
@@ -158,7 +158,7 @@ class CommandsTest : public WindowTestCase {
         writeRecordFile("nimet.kdx", {"Aino", "", "Liisa", "Pekka"}, 100);
         writeRecordFile("Liisa.kdx", saved, 30);
         act({"LLaina"});
-        act({"Lainaaja1" + QString(entries(w->Lainaaja1).contains(borrower) ? ">" : "<") +
+        act({"Lainaaja1" + QString(entries(c<QComboBox>("Lainaaja1")).contains(borrower) ? ">" : "<") +
              borrower});
         const QStringList filesBefore = snapshotWorkDir().keys();
         act({"LainaLisaa<" + typed, "Enter"});
@@ -167,9 +167,9 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("Liisa.kdx"), records(after, 30));
         QCOMPARE(snapshotWorkDir().keys(), filesBefore);
         // A borrower without a loan file is not kept for the next try.
-        QCOMPARE(w->Lainaaja1->currentText(), refusal == msg::kNoLoanFile ? QString() : borrower);
-        QCOMPARE(w->LainaLisaa->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), w->LainaLisaa);
+        QCOMPARE(c<QComboBox>("Lainaaja1")->currentText(), refusal == msg::kNoLoanFile ? QString() : borrower);
+        QCOMPARE(c<QLineEdit>("LainaLisaa")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), c<QLineEdit>("LainaLisaa"));
         // Closing writes nothing: every change was saved when it was made.
         const auto files = snapshotWorkDir();
         QVERIFY(w->close());
@@ -206,13 +206,13 @@ class CommandsTest : public WindowTestCase {
             writeRecordFile("nimet.kdx", {"", "", "Pekka", "Ville"}, 100);
         if (meanwhile ==
             DeleteLoansRow::ClearList) // as the add-loans panel leaves it when it closes
-            w->Laina->clear();
+            c<QListWidget>("Laina")->clear();
         if (meanwhile == DeleteLoansRow::TypeOther)
             act({"Lainaaja<Pekka"});
         dialogs.answers.enqueue(answer);
         const auto before = snapshotWorkDir();
 
-        click(w->PLaina);
+        click(c<MenuLabel>("PLaina"));
 
         if (refusal != Message()) {
             QCOMPARE(dialogs.shown, QList<Message>{refusal});
@@ -224,14 +224,14 @@ class CommandsTest : public WindowTestCase {
                                Icon::Question, Buttons::OkCancel, kAppTitle, Answer::Cancel};
         const bool allGone = ticked.size() == loans.size() - loans.count("");
         QCOMPARE(dialogs.shown, allGone ? QList<Message>{question} : QList<Message>());
-        QCOMPARE(entries(w->Laina), remaining);
+        QCOMPARE(entries(c<QListWidget>("Laina")), remaining);
         remaining.removeAll(ui_text::kNoLoans);
         const bool ainoGone = allGone && answer == Answer::Ok;
         QCOMPARE(recordsIn("Aino.kdx"), ainoGone ? QByteArray("<none>") : records(remaining, 30));
         const QStringList names = ainoGone ? withAt(0, "", kNames) : kNames;
         QCOMPARE(recordsIn("nimet.kdx"), records(names, 100));
-        QCOMPARE(entries(w->Lainaaja), QStringList(names).filter(QRegularExpression(".")));
-        QCOMPARE(w->Lainaaja->currentText(), ainoGone ? ui_text::kPrompt : "Aino");
+        QCOMPARE(entries(c<QComboBox>("Lainaaja")), QStringList(names).filter(QRegularExpression(".")));
+        QCOMPARE(c<QComboBox>("Lainaaja")->currentText(), ainoGone ? ui_text::kPrompt : "Aino");
         QCOMPARE(recordsIn("Ville.kdx"), records(numbered("laina ", 30), 30));
     }
 
@@ -261,8 +261,8 @@ class CommandsTest : public WindowTestCase {
         const QStringList listed = QStringList(stored).filter(QRegularExpression("."));
         for (const QString name : {"Aino", "Pekka", "Ville"})
             QCOMPARE(QFile::exists(name + ".kdx"), listed.contains(name));
-        QCOMPARE(entries(w->Lainaaja), listed);
-        QCOMPARE(w->Lainaaja->currentText(), ui_text::kPrompt);
+        QCOMPARE(entries(c<QComboBox>("Lainaaja")), listed);
+        QCOMPARE(c<QComboBox>("Lainaaja")->currentText(), ui_text::kPrompt);
     }
 
     void editLoan_data() {
@@ -303,10 +303,10 @@ class CommandsTest : public WindowTestCase {
         act(steps);
         // Saved by Enter in the edit box, or from the borrower box by a press that leaves the focus
         // there: on losing it, the box picks an exact match.
-        if (QApplication::focusWidget() == w->Mtlaina)
+        if (QApplication::focusWidget() == c<QLineEdit>("Mtlaina"))
             press(Qt::Key_Return);
         else
-            w->Tallenna->click();
+            c<QPushButton>("Tallenna")->click();
         QCOMPARE(dialogs.shown, refusal == Message() ? QList<Message>() : QList<Message>{refusal});
         QCOMPARE(recordsIn("Aino.kdx"), records(stored, 30));
         if (refusal != Message()) {
@@ -314,8 +314,8 @@ class CommandsTest : public WindowTestCase {
             return;
         }
         stored.removeAll(QString());
-        QCOMPARE(entries(w->Laina), stored);
-        QVERIFY(stored.contains(w->Mtlaina->text())); // as stored, trimmed
+        QCOMPARE(entries(c<QListWidget>("Laina")), stored);
+        QVERIFY(stored.contains(c<QLineEdit>("Mtlaina")->text())); // as stored, trimmed
     }
 
     void failedSave_data() {
@@ -335,14 +335,14 @@ class CommandsTest : public WindowTestCase {
     void failedSave() {
         const auto& [steps, failedFile, listed] = fetch<FailedSaveRow>();
         openOn({"a", "b", "c"}, "Aino", {});
-        w->ohjeteksti->show(); // guided help
+        c<QLabel>("ohjeteksti")->show(); // guided help
         const auto before = snapshotWorkDir();
         onFullDisk([&, &steps = steps] { act(steps); });
         QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(failedFile)});
         QCOMPARE(snapshotWorkDir(), before);
-        QCOMPARE(entries(w->Laina), listed);
+        QCOMPARE(entries(c<QListWidget>("Laina")), listed);
         const QStringList done = {hint::kLoanSaved, hint::kLoansDeleted, hint::kBorrowerDeleted};
-        QVERIFY(!done.contains(w->ohjeteksti->text()));
+        QVERIFY(!done.contains(c<QLabel>("ohjeteksti")->text()));
     }
 };
 

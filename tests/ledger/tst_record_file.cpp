@@ -173,7 +173,7 @@ class RecordFileTest : public QObject {
         // The header never holds a record's marker, and what the file cannot hold becomes "?".
         QCOMPARE(ledger::recordHeader("sal×dori", "9:00μ.μ."), "saldori muistaa! 9:00?.?.");
         RecordingDialogs dialogs;
-        const Saldori window(dialogs, Ticker::Clock::Manual);
+        const Saldori window(Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
         for (const char* box : {"LainaLisaa", "Mtlaina"}) {
             auto* edit = window.findChild<QLineEdit*>(box);
             edit->insert(QString(100'000, u'a'));
@@ -268,8 +268,8 @@ class RecordFileTest : public QObject {
             QVERIFY2(round > 0 && (loanRound == round || loanRound == round + 1), "a torn file");
             RecordingDialogs dialogs;
             const ledger::NameTable names = saved<ledger::NameTable>(round);
-            const Saldori window(dialogs, Ticker::Clock::Manual);
-            QCOMPARE(entries(window.Lainaaja),
+            const Saldori window(Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
+            QCOMPARE(entries(find<QComboBox>(window, "Lainaaja")),
                      QStringList(names.begin(), names.begin() + round % 100 + 1));
             QVERIFY(dialogs.shown.isEmpty());
         }

@@ -152,36 +152,48 @@ template <typename View> QStringList entries(const View* view) {
     return result;
 }
 
+// A control or timer of the window, found by its name as a screen reader finds it.
+template <typename Control = QWidget> Control* find(const QObject& window, const char* name) {
+    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr)
+        qFatal("no %s", name);
+    return control;
+}
+
+inline bool running(const Saldori& window, const char* timer) {
+    return find<Ticker>(window, timer)->isEnabled();
+}
+
 // Time passing: one tick of every running timer, in the order they deliver them, as often as asked.
 inline void tickAll(Saldori& window, int ticks) {
     for (int tick = 0; tick < ticks; ++tick) {
         for (const auto& [timer, onTick] :
-             {std::pair{window.liikuttaja, &Saldori::liikuttaja_Timer},
-              {window.ohjeliikuttaja, &Saldori::ohjeliikuttaja_Timer},
-              {window.Vilkuta, &Saldori::Vilkuta_Timer},
-              {window.Ajastin, &Saldori::Ajastin_Timer}})
-            if (timer->isEnabled())
+             {std::pair{"liikuttaja", &Saldori::liikuttaja_Timer},
+              {"ohjeliikuttaja", &Saldori::ohjeliikuttaja_Timer},
+              {"Vilkuta", &Saldori::Vilkuta_Timer},
+              {"Ajastin", &Saldori::Ajastin_Timer}})
+            if (running(window, timer))
                 (window.*onTick)();
     }
 }
 
 // Lets every timer run out; answers the ticks of the one counted (the panels' by default).
-inline int settle(Saldori& window, Ticker* Saldori::*counted = &Saldori::liikuttaja) {
+inline int settle(Saldori& window, const char* counted = "liikuttaja") {
     int ticks = 0;
     for (int tick = 0; tick < 2000; ++tick) {
-        const bool running = window.liikuttaja->isEnabled() || window.ohjeliikuttaja->isEnabled() ||
-                             window.Vilkuta->isEnabled() || window.Ajastin->isEnabled();
-        if (!running)
+        if (!running(window, "liikuttaja") && !running(window, "ohjeliikuttaja") &&
+            !running(window, "Vilkuta") && !running(window, "Ajastin"))
             break;
-        ticks += (window.*counted)->isEnabled();
+        ticks += running(window, counted);
         tickAll(window, 1);
     }
     return ticks;
 }
 
 // A window of its own on the working folder, its ticks delivered only by the test.
-inline std::unique_ptr<Saldori> openWindow(Dialogs& dialogs) {
-    auto window = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+inline std::unique_ptr<Saldori> openWindow(Services services) {
+    services.clock = Ticker::Clock::Manual;
+    auto window = std::make_unique<Saldori>(services);
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
@@ -197,7 +209,7 @@ class WindowTestCase : public QObject {
   protected:
     void reopen() {
         w.reset();
-        w = openWindow(dialogs);
+        w = openWindow(Services{dialogs, *opener, transfers});
     }
 
     // Settles, then clicks a control, picks "combo>entry", ticks "list>entry", clicks the text of
@@ -244,7 +256,13 @@ class WindowTestCase : public QObject {
         }
     }
 
+    template <typename Control = QWidget> Control* c(const char* name) const {
+        return find<Control>(*w, name);
+    }
+
     RecordingDialogs dialogs;
+    AddressOpener* opener = &desktopAddressOpener();
+    Transfers* transfers = nullptr;
     std::unique_ptr<TempWorkDir> dir;
     std::unique_ptr<Saldori> w;
 

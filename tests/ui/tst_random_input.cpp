@@ -50,12 +50,12 @@ class RandomInputTest : public WindowTestCase {
         QStringList names;
         for (QWidget* control : w->findChildren<QWidget*>())
             if ((control->inherits("MenuLabel") || control->inherits("QPushButton")) &&
-                usable(control) && control != w->Lopeta)
+                usable(control) && control != c<MenuLabel>("Lopeta"))
                 names << control->objectName();
-        if (usable(w->Laina))
-            for (const QString& entry : entries(w->Laina))
+        if (usable(c<QListWidget>("Laina")))
+            for (const QString& entry : entries(c<QListWidget>("Laina")))
                 names << "Laina>" + entry;
-        for (const QComboBox* combo : {w->Lainaaja, w->Lainaaja1})
+        for (const QComboBox* combo : {c<QComboBox>("Lainaaja"), c<QComboBox>("Lainaaja1")})
             if (usable(combo))
                 for (const QString& entry : entries(combo))
                     names << combo->objectName() + '>' + entry;
@@ -97,7 +97,7 @@ class RandomInputTest : public WindowTestCase {
     // focus on something usable. A user who chose "Poistu" has ended the program.
     QString restingFault() {
         tickAll(*w, 2000);
-        if (w->liikuttaja->isEnabled() || w->ohjeliikuttaja->isEnabled() || w->Vilkuta->isEnabled())
+        if (running(*w, "liikuttaja") || running(*w, "ohjeliikuttaja") || running(*w, "Vilkuta"))
             return "a timer never stops";
         if (!w->isVisible())
             return {};
@@ -105,8 +105,8 @@ class RandomInputTest : public WindowTestCase {
             if (const auto* panel = w->findChild<QWidget*>(name);
                 Saldori::shown(panel) && twips::height(panel) != height)
                 return name + " rests at " + QString::number(twips::height(panel));
-        if (Saldori::shown(w->ohjeteksti) && twips::left(w->ohjeteksti) != 80)
-            return "the hint line rests at " + QString::number(twips::left(w->ohjeteksti));
+        if (Saldori::shown(c<QLabel>("ohjeteksti")) && twips::left(c<QLabel>("ohjeteksti")) != 80)
+            return "the hint line rests at " + QString::number(twips::left(c<QLabel>("ohjeteksti")));
         int lit = 0;
         for (const MenuLabel* label : w->findChildren<MenuLabel*>()) {
             lit += colours::text(label) == colours::kYellow;
@@ -126,7 +126,7 @@ class RandomInputTest : public WindowTestCase {
                 std::none_of(
                     kOpenHeight.keyBegin(), kOpenHeight.keyEnd(),
                     [&](const QString& n) { return Saldori::shown(w->findChild<QWidget*>(n)); }) &&
-                !Saldori::shown(w->ohjeteksti))
+                !Saldori::shown(c<QLabel>("ohjeteksti")))
                 return {};
             const auto back = std::find_if(kWaysBack.begin(), kWaysBack.end(), [&](auto& name) {
                 return usable(w->findChild<QWidget*>(name));
@@ -154,7 +154,7 @@ class RandomInputTest : public WindowTestCase {
         }
         if (!QFile::exists("nimet.kdx") || !w->isVisible())
             return {};
-        return entries(w->Lainaaja) ==
+        return entries(c<QComboBox>("Lainaaja")) ==
                        (names.isEmpty() ? QStringList{ui_text::kNoBorrowers} : names)
                    ? QString()
                    : "the borrower list is not the register";

@@ -79,7 +79,7 @@ class WindowTest : public WindowTestCase {
     }
 
     QList<MenuLabel*> menu() const {
-        return {w->LLainaaja, w->LLaina, w->PLainaaja, w->PLaina, w->Muokkaa, w->Apua, w->Lopeta};
+        return {c<MenuLabel>("LLainaaja"), c<MenuLabel>("LLaina"), c<MenuLabel>("PLainaaja"), c<MenuLabel>("PLaina"), c<MenuLabel>("Muokkaa"), c<MenuLabel>("Apua"), c<MenuLabel>("Lopeta")};
     }
     int enabledMenuLabels() const {
         const auto labels = menu();
@@ -99,8 +99,8 @@ class WindowTest : public WindowTestCase {
 
     // The help timer's ticks until the hint line stops, where it and its button end.
     QList<int> slide() {
-        return {settle(*w, &Saldori::ohjeliikuttaja), twips::left(w->ohjeteksti),
-                twips::left(w->takaisin2)};
+        return {settle(*w, "ohjeliikuttaja"), twips::left(c<QLabel>("ohjeteksti")),
+                twips::left(c<QPushButton>("takaisin2"))};
     }
 
   private slots:
@@ -111,8 +111,8 @@ class WindowTest : public WindowTestCase {
         const qreal scale = w->devicePixelRatioF();
         QCOMPARE(w->grab().toImage().size(), QSize(400, 235) * scale);
         // The borrower box stands at (1680, 120) twips, 4215 x 375 twips large.
-        const QRect box(w->Lainaaja->mapTo(w.get(), QPoint(0, 0)) * scale,
-                        w->Lainaaja->grab().size());
+        const QRect box(c<QComboBox>("Lainaaja")->mapTo(w.get(), QPoint(0, 0)) * scale,
+                        c<QComboBox>("Lainaaja")->grab().size());
         QCOMPARE(box, QRect(QPoint(112, 8) * scale, QSize(281, 25) * scale));
     }
 
@@ -161,9 +161,9 @@ class WindowTest : public WindowTestCase {
         const auto& [steps, ticks, enabledLabels] = fetch<ScreenRow>();
         openOnAinosLoans();
         act(steps);
-        const bool help = w->ohjeliikuttaja->isEnabled();
+        const bool help = running(*w, "ohjeliikuttaja");
         if (steps.last().toInt() == 0) // a row ending in ticks is seen midway
-            QCOMPARE(settle(*w, help ? &Saldori::ohjeliikuttaja : &Saldori::liikuttaja), ticks);
+            QCOMPARE(settle(*w, help ? "ohjeliikuttaja" : "liikuttaja"), ticks);
         QCOMPARE(enabledMenuLabels(), enabledLabels);
         QVERIFY(dialogs.shown.isEmpty());
         compareWithGolden(w.get(), QString(QTest::currentDataTag()).section(u',', 0, 0));
@@ -208,7 +208,7 @@ class WindowTest : public WindowTestCase {
         QCOMPARE(enabledMenuLabels(), row.enabledLabels);
         QVERIFY(w->isVisible());
         QCOMPARE(QApplication::focusWidget()->objectName(), row.focus);
-        QCOMPARE(Saldori::shown(w->ohjeteksti) ? w->ohjeteksti->text() : QString(), row.hint);
+        QCOMPARE(Saldori::shown(c<QLabel>("ohjeteksti")) ? c<QLabel>("ohjeteksti")->text() : QString(), row.hint);
         QCOMPARE(dialogs.shown, row.messages);
     }
 
@@ -235,7 +235,7 @@ class WindowTest : public WindowTestCase {
         for (int i = 0; i < before.size(); ++i)
             colours::setText(menu()[i], colourOf(before[i]));
         if (blinking)
-            w->Vilkuta->start();
+            c<Ticker>("Vilkuta")->start();
         QTest::mouseMove(w.get(), target);
         QCOMPARE(colourCodes(), after);
     }
@@ -270,16 +270,16 @@ class WindowTest : public WindowTestCase {
         QTest::mouseMove(clicked);
         click(clicked);
         if (label == "Lopeta") // while the program ends, input does nothing
-            click(w->LLaina);
+            click(c<MenuLabel>("LLaina"));
         for (const QChar code : QStringLiteral("GYGYGYGY")) {
-            QVERIFY(w->Vilkuta->isEnabled() && w->isVisible());
+            QVERIFY(running(*w, "Vilkuta") && w->isVisible());
             w->Vilkuta_Timer();
             QCOMPARE(colours::text(clicked), colourOf(code));
         }
         w->Vilkuta_Timer();
         QCOMPARE(w->isVisible(), label != "Lopeta");
         QVERIFY(!w->isVisible() ||
-                (!w->Vilkuta->isEnabled() && colourOf('Y') == colours::text(clicked)));
+                (!running(*w, "Vilkuta") && colourOf('Y') == colours::text(clicked)));
         QCOMPARE(dialogs.shown, expected);
         QCOMPARE(enabledMenuLabels(), 7);
         QVERIFY(snapshotWorkDir().isEmpty());
@@ -307,25 +307,25 @@ class WindowTest : public WindowTestCase {
         writeRecordFile("Pekka.kdx", {}, 30);
         reopen();
         act({"Apua", "Ohjeet", steps[0].first});
-        QCOMPARE(w->ohjeteksti->text(), steps[0].second);
+        QCOMPARE(c<QLabel>("ohjeteksti")->text(), steps[0].second);
         QCOMPARE(slide() << enabledMenuLabels(), (QList<int>{15, 80, 200, 2}));
         for (const auto& [action, hint] : steps.mid(1)) {
             act({action});
-            QVERIFY2(w->ohjeteksti->text() == hint, qPrintable(action));
+            QVERIFY2(c<QLabel>("ohjeteksti")->text() == hint, qPrintable(action));
         }
         if (steps.last().second == hint::kLoanSaved) { // the longest step, clear of "<<"
             settle(*w);
             compareWithGolden(w.get(), "guided-help-saved");
         }
         act({"takaisin2"});
-        QCOMPARE(w->ohjeteksti->text(), hint::kLeaveButton);
+        QCOMPARE(c<QLabel>("ohjeteksti")->text(), hint::kLeaveButton);
         QCOMPARE(slide(), (QList<int>{15, -1320, -1200}));
-        for (const QWidget* gone : QWidgetList{w->ohjeteksti, w->takaisin2, w->Add, w->Add1})
+        for (const QWidget* gone : QWidgetList{c<QLabel>("ohjeteksti"), c<QPushButton>("takaisin2"), c<QGroupBox>("Add"), c<QGroupBox>("Add1")})
             QVERIFY(!Saldori::shown(gone));
         for (const QLabel* label : w->findChildren<MenuLabel*>())
             QVERIFY(label->isEnabled() && !label->font().underline());
-        QVERIFY(w->Lainaaja->isEnabled() && w->Laina->isEnabled() && dialogs.shown.isEmpty());
-        QCOMPARE(entries(w->Lainaaja), borrowers);
+        QVERIFY(c<QComboBox>("Lainaaja")->isEnabled() && c<QListWidget>("Laina")->isEnabled() && dialogs.shown.isEmpty());
+        QCOMPARE(entries(c<QComboBox>("Lainaaja")), borrowers);
         QCOMPARE(recordsIn(file), records(stored, file == "nimet.kdx" ? 100 : 30));
     }
 
@@ -333,21 +333,22 @@ class WindowTest : public WindowTestCase {
     void topicsNeedABorrower() {
         act({"Apua", "Ohjeet", "ohjellaina", "ohjeplainaaja", "ohjeplaina"});
         QCOMPARE(dialogs.shown, QList<Message>(3, msg::kAddBorrowerFirst));
-        QVERIFY(!Saldori::shown(w->ohjeteksti) && enabledMenuLabels() == 1);
+        QVERIFY(!Saldori::shown(c<QLabel>("ohjeteksti")) && enabledMenuLabels() == 1);
         writeRecordFile("nimet.kdx", {"Aino"}, 100);
         act({"Command1", "Esc"}); // Escape as the topics close
         settle(*w);
-        QCOMPARE(entries(w->Lainaaja) << w->Lainaaja->currentText(),
+        QCOMPARE(entries(c<QComboBox>("Lainaaja")) << c<QComboBox>("Lainaaja")->currentText(),
                  (QStringList{"Aino", ui_text::kPrompt}));
         QCOMPARE(enabledMenuLabels(), 7);
     }
 
     void aboutLinksKeepThePanelOpen() {
-        RecordingOpener opener;
-        w->useAddressOpener(opener);
+        RecordingOpener recording;
+        opener = &recording;
+        reopen();
         act({"Apua", "Tieto", "Koti", "SPosti"});
-        QCOMPARE(opener.opened, (QStringList{SALDORI_HOME_PAGE, "mailto:" SALDORI_EMAIL}));
-        QVERIFY(Saldori::shown(w->Tietoa) && !w->liikuttaja->isEnabled());
+        QCOMPARE(recording.opened, (QStringList{SALDORI_HOME_PAGE, "mailto:" SALDORI_EMAIL}));
+        QVERIFY(Saldori::shown(c<QGroupBox>("Tietoa")) && !running(*w, "liikuttaja"));
     }
 };
 

@@ -144,16 +144,17 @@ class UpdateTest : public WindowTestCase {
             QVERIFY(QFile::remove("Saldori.bin") && QFile::link("nimet.kdx", "Saldori.bin") &&
                     QFile::link("../pako", "update.kdx"));
         dialogs.answers << answer;
-        w->AutoUpdate = server_.get();
-        w->apu->show();
+        transfers = server_.get();
+        reopen();
+        c<QGroupBox>("apu")->show();
         const auto check = [&] {
-            w->UpDate->click();
+            c<QPushButton>("UpDate")->click();
             settle(*w);
         };
         fault == "full" ? onFullDisk(check) : check();
 
         QCOMPARE(dialogs.shown, messages);
-        QCOMPARE(w->tila->text(), status);
+        QCOMPARE(c<QLabel>("tila")->text(), status);
         const bool started = messages.endsWith(msg::kUpdateDownloaded);
         if (started)
             QTRY_VERIFY(QFile::exists("käynnistetty"));
@@ -165,7 +166,7 @@ class UpdateTest : public WindowTestCase {
         // stays open only then and after a failed download, for the user to quit.
         const bool closes = started || messages.endsWith(msg::kOwnNewer);
         QCOMPARE(w->isVisible(), !closes);
-        QCOMPARE(Saldori::shown(w->WebUpdate), closes || messages.endsWith(msg::kDownloadFailed));
+        QCOMPARE(Saldori::shown(c<QGroupBox>("WebUpdate")), closes || messages.endsWith(msg::kDownloadFailed));
     }
 };
 

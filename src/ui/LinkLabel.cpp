@@ -1,4 +1,4 @@
-#include "help/LinkLabel.h"
+#include "ui/LinkLabel.h"
 
 #include <QLabel>
 #include <QMouseEvent>
