@@ -7,7 +7,8 @@
 
 // The window as the suite opens it, its ticks delivered only by the benchmark.
 inline std::unique_ptr<Saldori> openWindow(RecordingDialogs& dialogs, bool show = true) {
-    auto window = std::make_unique<Saldori>(dialogs, Ticker::Clock::Manual);
+    auto window = std::make_unique<Saldori>(
+        Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
     if (show)
         window->show();
     return window;

@@ -2,6 +2,7 @@
 #include "BenchSupport.h"
 #include "ledger/LoanFile.h"
 #include "support/Harness.h"
+#include "ui/ListFilling.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,8 +19,9 @@ void BM_AddBorrower(benchmark::State& state) {
     window->LLainaaja_Click();
     for (auto _ : state) {
         state.PauseTiming();
-        window->muisti[99].clear();
-        window->Uusi->setText(QStringLiteral("Virtanen, Liisa"));
+        writeRecordFile(ledger::kRegisterFile, numbered(QStringLiteral("Lainaaja "), 99), 100);
+        window->LueNimet();
+        find<QLineEdit>(*window, "Uusi")->setText(QStringLiteral("Virtanen, Liisa"));
         state.ResumeTiming();
         window->OK_Click();
     }
@@ -35,11 +37,11 @@ void BM_AddLoan(benchmark::State& state) {
     RecordingDialogs dialogs;
     const auto window = openWindow(dialogs);
     window->LLaina_Click();
-    setComboText(window->Lainaaja1, QStringLiteral("Lainaaja 42"));
+    setComboText(find<QComboBox>(*window, "Lainaaja1"), QStringLiteral("Lainaaja 42"));
     for (auto _ : state) {
         state.PauseTiming();
         writeRecordFile(QStringLiteral("Lainaaja 42.kdx"), loans, 30);
-        window->LainaLisaa->setText(QStringLiteral("10,50 € maitoa"));
+        find<QLineEdit>(*window, "LainaLisaa")->setText(QStringLiteral("10,50 € maitoa"));
         state.ResumeTiming();
         window->OK1_Click();
     }

@@ -1,6 +1,7 @@
 // Editing a loan, deleting a loan and deleting a borrower on full tables, disk writes included.
 #include "BenchSupport.h"
 #include "support/Harness.h"
+#include "ui/ListFilling.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ struct FullLedger {
 
     // The borrower picked on the main screen, as a pick from the list leaves it.
     void choose(const QString& name) {
-        setComboText(window->Lainaaja, name);
+        setComboText(find<QComboBox>(*window, "Lainaaja"), name);
         window->Lainaaja_Click();
     }
 
@@ -52,8 +53,9 @@ void BM_SaveEditedLoan(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        window.Laina->setCurrentRow(window.Laina->count() - 1);
-        window.Mtlaina->setText(edits[round++ % 2]);
+        find<QListWidget>(window, "Laina")
+            ->setCurrentRow(find<QListWidget>(window, "Laina")->count() - 1);
+        find<QLineEdit>(window, "Mtlaina")->setText(edits[round++ % 2]);
         state.ResumeTiming();
         window.Tallenna_Click();
     }
@@ -68,7 +70,7 @@ void BM_DeleteOneLoan(benchmark::State& state) {
         state.PauseTiming();
         writeRecordFile(name + ".kdx", loans(), ledger::kLoanSlots);
         ledger.choose(name);
-        window.Laina->item(14)->setCheckState(Qt::Checked);
+        find<QListWidget>(window, "Laina")->item(14)->setCheckState(Qt::Checked);
         state.ResumeTiming();
         window.PLaina_Click();
     }

@@ -21,13 +21,8 @@ void panelTransitionTick(benchmark::State& state) {
     BenchWindow bench;
     Saldori& w = *bench.window;
     for (auto _ : state) {
-        if (!w.liikuttaja->isEnabled()) {
-            const bool open = Saldori::shown(w.Add) && twips::height(w.Add) > 100;
-            if (!open)
-                w.Add->show();
-            w.liiketila = open ? QStringLiteral("llainaajatakaisin") : QStringLiteral("llainaaja");
-            w.liikuttaja->start();
-        }
+        if (!running(w, "liikuttaja"))
+            Saldori::shown(find(w, "Add")) ? w.sulje1_Click() : w.LLainaaja_Click();
         w.liikuttaja_Timer();
     }
 }
@@ -37,10 +32,8 @@ void blinkTick(benchmark::State& state) {
     BenchWindow bench;
     Saldori& w = *bench.window;
     for (auto _ : state) {
-        if (!w.Vilkuta->isEnabled()) {
-            w.vilkkukohde = 3;
-            w.Vilkuta->start();
-        }
+        if (!running(w, "Vilkuta"))
+            w.PLainaaja_Click();
         w.Vilkuta_Timer();
     }
 }
@@ -51,15 +44,18 @@ void aboutAnimationTick(benchmark::State& state) {
     BenchWindow bench;
     Saldori& w = *bench.window;
     for (auto _ : state) {
-        if (!w.Ajastin->isEnabled()) {
-            twips::setLeft(w.Ikoni, -480);
-            twips::setTop(w.SaldoriNimi, 1560);
-            twips::setLeft(w.OK2, 4080);
-            twips::setLeft(w.Versio1, 4320);
-            twips::setLeft(w.Koti, -2160);
-            twips::setTop(w.SPosti, 1440);
-            w.tietovaihe = QStringLiteral("1");
-            w.Ajastin->start();
+        if (!running(w, "Ajastin")) {
+            state.PauseTiming();
+            twips::setLeft(find(w, "Ikoni"), -480);
+            twips::setTop(find(w, "SaldoriNimi"), 1560);
+            twips::setLeft(find(w, "OK2"), 4080);
+            twips::setLeft(find(w, "Versio1"), 4320);
+            twips::setLeft(find(w, "Koti"), -2160);
+            twips::setTop(find(w, "SPosti"), 1440);
+            w.Tieto_Click();
+            while (running(w, "ohjeliikuttaja"))
+                w.ohjeliikuttaja_Timer();
+            state.ResumeTiming();
         }
         w.Ajastin_Timer();
     }
