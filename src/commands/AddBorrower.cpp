@@ -2,9 +2,9 @@
 #include "ledger/LoanFile.h"
 #include "ui/Colours.h"
 #include "ui/Hints.h"
+#include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
-#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -37,31 +37,31 @@ const Message* nameRefusal(NameProblem problem) {
 } // namespace
 
 struct Saldori::AddBorrowerSteps {
-static void resetNameBox(Saldori& w) {
-    colours::setBold(w.OK, false);
-    colours::setBackground(w.Uusi, colours::systemWindow());
-    colours::setText(w.Uusi, colours::kBlack);
-}
+    static void resetNameBox(Saldori& w) {
+        colours::setBold(w.OK, false);
+        colours::setBackground(w.Uusi, colours::systemWindow());
+        colours::setText(w.Uusi, colours::kBlack);
+    }
 
-// The walkthrough moves on from the name to the loans.
-static void guideToLoans(Saldori& w) {
-    resetNameBox(w);
-    colours::setUnderline(w.LLainaaja, false);
-    colours::setUnderline(w.LLaina, true);
-    w.LLaina->setEnabled(true);
-    colours::setBackground(w.Lainaaja1, colours::kGreen);
-    colours::setBackground(w.LainaLisaa, colours::kCyan);
-    w.ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
-}
+    // The walkthrough moves on from the name to the loans.
+    static void guideToLoans(Saldori& w) {
+        resetNameBox(w);
+        colours::setUnderline(w.LLainaaja, false);
+        colours::setUnderline(w.LLaina, true);
+        w.LLaina->setEnabled(true);
+        colours::setBackground(w.Lainaaja1, colours::kGreen);
+        colours::setBackground(w.LainaLisaa, colours::kCyan);
+        w.ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
+    }
 
-static void prepareMainScreen(Saldori& w) {
-    w.MuistiClear();
-    setComboText(w.Lainaaja, ui_text::kPrompt);
-    w.Lainaaja->setEnabled(false);
-    w.Laina->clear();
-    w.Laina->setEnabled(false);
-    w.LueNimet();
-}
+    static void prepareMainScreen(Saldori& w) {
+        w.MuistiClear();
+        setComboText(w.Lainaaja, ui_text::kPrompt);
+        w.Lainaaja->setEnabled(false);
+        w.Laina->clear();
+        w.Laina->setEnabled(false);
+        w.LueNimet();
+    }
 };
 
 void Saldori::LLainaaja_Click() {

@@ -1,9 +1,9 @@
 #include "commands/EntryCheck.h"
 #include "ui/Colours.h"
 #include "ui/Hints.h"
+#include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
-#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -39,28 +39,28 @@ std::optional<Message> loanRefusal(LoanProblem problem, const QString& borrower)
 } // namespace
 
 struct Saldori::AddLoansSteps {
-// The program setting the borrower box counts as a change, as typing into it does.
-static void setBorrowerText(Saldori& w, const QString& text) {
-    setComboText(w.Lainaaja1, text);
-    w.Lainaaja1_Change();
-}
+    // The program setting the borrower box counts as a change, as typing into it does.
+    static void setBorrowerText(Saldori& w, const QString& text) {
+        setComboText(w.Lainaaja1, text);
+        w.Lainaaja1_Change();
+    }
 
-static void emptyMainScreen(Saldori& w) {
-    setComboText(w.Lainaaja, ui_text::kPrompt);
-    w.Lainaaja->setEnabled(false);
-    w.Laina->clear();
-    w.Laina->setEnabled(false);
-}
+    static void emptyMainScreen(Saldori& w) {
+        setComboText(w.Lainaaja, ui_text::kPrompt);
+        w.Lainaaja->setEnabled(false);
+        w.Laina->clear();
+        w.Laina->setEnabled(false);
+    }
 
-static void refillMainScreen(Saldori& w) {
-    w.Laina->setEnabled(true);
-    w.Lainaaja->setEnabled(true);
-    w.Laina->clear();
-    w.Lainaaja->clear();
-    w.LueNimet();
-    w.LisaaNimet();
-    setComboText(w.Lainaaja, ui_text::kPrompt);
-}
+    static void refillMainScreen(Saldori& w) {
+        w.Laina->setEnabled(true);
+        w.Lainaaja->setEnabled(true);
+        w.Laina->clear();
+        w.Lainaaja->clear();
+        w.LueNimet();
+        w.LisaaNimet();
+        setComboText(w.Lainaaja, ui_text::kPrompt);
+    }
 };
 
 void Saldori::LLaina_Click() {

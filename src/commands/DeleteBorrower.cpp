@@ -2,8 +2,8 @@
 #include "ledger/LoanFile.h"
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
-#include "ui/Messages.h"
 #include "ui/ListFilling.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>

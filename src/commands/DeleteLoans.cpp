@@ -1,8 +1,8 @@
 // Deleting the ticked loans of the current borrower, and clicks in the loan list.
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
-#include "ui/Messages.h"
 #include "ui/ListFilling.h"
+#include "ui/Messages.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>

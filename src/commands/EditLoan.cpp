@@ -2,9 +2,9 @@
 #include "commands/EntryCheck.h"
 #include "ledger/Tables.h"
 #include "ui/Hints.h"
+#include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
-#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #include "ledger/Tables.h"
 #include "ui/Colours.h"
 #include "ui/Hints.h"
+#include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
-#include "ui/ListFilling.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -33,49 +33,49 @@ struct Topic {
 } // namespace
 
 struct Saldori::GuidedSteps {
-static std::vector<Topic> topics(Saldori& w) {
-    // clang-format off
+    static std::vector<Topic> topics(Saldori& w) {
+        // clang-format off
     return {
         {w.ohjellainaaja, false, hint::kClickAddBorrower, w.LLainaaja, {},                     kAddBorrowerCaption},
         {w.ohjellaina,    true,  hint::kClickAddLoan,     w.LLaina,    {},                     {}},
         {w.ohjeplainaaja, true,  hint::kChooseBorrower,   w.PLainaaja, {w.Lainaaja},           {}},
         {w.ohjeplaina,    true,  hint::kChooseBorrower,   w.PLaina,    {w.Lainaaja, w.Laina},  {}},
     };
-    // clang-format on
-}
+        // clang-format on
+    }
 
-// False, with nothing changed, for a topic that needs a borrower while there is none.
-static bool startGuidedHelp(Saldori& w, const QPushButton* button) {
-    const auto all = topics(w);
-    const Topic& topic =
-        *std::find_if(all.begin(), all.end(), [&](const Topic& t) { return t.button == button; });
-    if (topic.needsBorrower && !w.ledger_.hasNames())
-        return false;
-    w.ohjeteksti->show();
-    w.takaisin2->show();
-    w.ohjeteksti->setText(topic.hint);
-    if (!topic.topicsCaption.isEmpty())
-        w.Ohje->setTitle(topic.topicsCaption);
-    topic.label->setEnabled(true);
-    colours::setUnderline(topic.label, true);
-    w.liiketila = Liiketila::ohjetakaisin;
-    w.liikuttaja->start();
-    w.ohjetila = Ohjetila::piilota;
-    w.ohjeliikuttaja->start();
-    for (QWidget* control : topic.alsoEnabled)
-        control->setEnabled(true);
-    return true;
-}
+    // False, with nothing changed, for a topic that needs a borrower while there is none.
+    static bool startGuidedHelp(Saldori& w, const QPushButton* button) {
+        const auto all = topics(w);
+        const Topic& topic = *std::find_if(all.begin(), all.end(),
+                                           [&](const Topic& t) { return t.button == button; });
+        if (topic.needsBorrower && !w.ledger_.hasNames())
+            return false;
+        w.ohjeteksti->show();
+        w.takaisin2->show();
+        w.ohjeteksti->setText(topic.hint);
+        if (!topic.topicsCaption.isEmpty())
+            w.Ohje->setTitle(topic.topicsCaption);
+        topic.label->setEnabled(true);
+        colours::setUnderline(topic.label, true);
+        w.liiketila = Liiketila::ohjetakaisin;
+        w.liikuttaja->start();
+        w.ohjetila = Ohjetila::piilota;
+        w.ohjeliikuttaja->start();
+        for (QWidget* control : topic.alsoEnabled)
+            control->setEnabled(true);
+        return true;
+    }
 
-// The add panels empty the main screen's lists when they open and fill them again when they
-// close, so leaving guided help through one of them must do the same.
-static void refillMainScreen(Saldori& w) {
-    w.Lainaaja->clear();
-    w.Laina->clear();
-    w.LueNimet();
-    w.LisaaNimet();
-    setComboText(w.Lainaaja, ui_text::kPrompt);
-}
+    // The add panels empty the main screen's lists when they open and fill them again when they
+    // close, so leaving guided help through one of them must do the same.
+    static void refillMainScreen(Saldori& w) {
+        w.Lainaaja->clear();
+        w.Laina->clear();
+        w.LueNimet();
+        w.LisaaNimet();
+        setComboText(w.Lainaaja, ui_text::kPrompt);
+    }
 };
 
 void Saldori::ohjellainaaja_Click() {

@@ -1,7 +1,7 @@
 // The help menu: opening it, going on to the help topics and back, and leaving it.
 #include "ui/Hints.h"
-#include "ui/MenuLabel.h"
 #include "ui/ListFilling.h"
+#include "ui/MenuLabel.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>

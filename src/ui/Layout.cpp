@@ -79,7 +79,8 @@ const std::array kRows = {
     // The web update.
     panel("WebUpdate", QStringLiteral("Saldorin päivitys:")),
     Row{"tila", QStringLiteral("Odota hetki..."), 120, 240, 3975, 255, true},
-    Row{"URL", QStringLiteral(SALDORI_UPDATE_URL) + ledger::kVersionFile, 360, 600, 1095, 285, false},
+    Row{"URL", QStringLiteral(SALDORI_UPDATE_URL) + ledger::kVersionFile, 360, 600, 1095, 285,
+        false},
     Row{"versio", {}, 240, 960, 615, 255, false},
     Row{"versiouusi", {}, 840, 960, 615, 255, false},
     // About.

@@ -1,6 +1,5 @@
 #include "ui/Saldori.h"
 
-#include "ui/LinkLabel.h"
 #include "ledger/RecordFile.h"
 #include "platform/AppInfo.h"
 #include "platform/Transfers.h"
@@ -10,6 +9,7 @@
 #include "ui/Colours.h"
 #include "ui/HintLabel.h"
 #include "ui/Layout.h"
+#include "ui/LinkLabel.h"
 #include "ui/LoanList.h"
 #include "ui/MenuLabel.h"
 #include "ui/PickComboBox.h"
@@ -73,9 +73,8 @@ QIcon picture(QStringView once, QStringView twice) {
 } // namespace
 
 Saldori::Saldori(const Services& services, QWidget* parent)
-    : QWidget(parent), ledger_([] {
-          return ledger::recordHeader(executableBaseName(), localDateTimeText());
-      }),
+    : QWidget(parent),
+      ledger_([] { return ledger::recordHeader(executableBaseName(), localDateTimeText()); }),
       AutoUpdate(services.transfers), dialogs_(services.dialogs),
       addressOpener_(services.addresses) {
     const Ticker::Clock clock = services.clock;

@@ -29,51 +29,53 @@ ledger::FileReplacement replacementOf(const QString& fileName) {
 } // namespace
 
 struct Saldori::DownloadSteps {
-// Fetches one of the update's own small files and keeps a copy; unsaved names it when the copy
-// failed.
-static std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
-                                        QString& unsaved) {
-    std::optional<QByteArray> bytes = window.fetchUpdateFile(kDirectory + fileName);
-    if (!bytes)
-        return std::nullopt;
-    ledger::FileReplacement file = replacementOf(fileName);
-    if (!file.open() || !file.write(*bytes) || !file.commit()) {
-        unsaved = fileName;
-        return std::nullopt;
+    // Fetches one of the update's own small files and keeps a copy; unsaved names it when the copy
+    // failed.
+    static std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
+                                                   QString& unsaved) {
+        std::optional<QByteArray> bytes = window.fetchUpdateFile(kDirectory + fileName);
+        if (!bytes)
+            return std::nullopt;
+        ledger::FileReplacement file = replacementOf(fileName);
+        if (!file.open() || !file.write(*bytes) || !file.commit()) {
+            unsaved = fileName;
+            return std::nullopt;
+        }
+        return bytes;
     }
-    return bytes;
-}
 
-// Streams one of the release's files to the disk.
-static bool download(Saldori& window, const QString& fileName, QString& unsaved) {
-    ledger::FileReplacement file = replacementOf(fileName);
-    const Transfer transfer =
-        file.open() ? window.AutoUpdate->fetch(QUrl(kDirectory + fileName), file.device(),
-                                               update::kReleaseFileLimits)
-                    : Transfer{TransferFailure::WriteFailed};
-    if (transfer.ok() && file.commit())
+    // Streams one of the release's files to the disk.
+    static bool download(Saldori& window, const QString& fileName, QString& unsaved) {
+        ledger::FileReplacement file = replacementOf(fileName);
+        const Transfer transfer =
+            file.open() ? window.AutoUpdate->fetch(QUrl(kDirectory + fileName), file.device(),
+                                                   update::kReleaseFileLimits)
+                        : Transfer{TransferFailure::WriteFailed};
+        if (transfer.ok() && file.commit())
+            return true;
+        if (transfer.ok() || transfer.failure == TransferFailure::WriteFailed)
+            unsaved = fileName;
+        else
+            window.AutoUpdate_StateChanged(update::failureText(transfer, fileName));
+        return false;
+    }
+
+    // Stops at the first entry that fails, keeping the files stored before it.
+    static bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
+                                 QString& unsaved) {
+        // The register on disk, and the names in memory should it be unreadable.
+        ledger::NameTable onDisk;
+        ledger::readRecords(ledger::kRegisterFile, onDisk);
+        std::vector<QString> registered(onDisk.begin(), onDisk.end());
+        registered.insert(registered.end(), window.ledger_.muisti().begin(),
+                          window.ledger_.muisti().end());
+        for (const std::optional<QString>& name : names) {
+            if (!name || !update::safeToStore(*name, registered) ||
+                !download(window, *name, unsaved))
+                return false;
+        }
         return true;
-    if (transfer.ok() || transfer.failure == TransferFailure::WriteFailed)
-        unsaved = fileName;
-    else
-        window.AutoUpdate_StateChanged(update::failureText(transfer, fileName));
-    return false;
-}
-
-// Stops at the first entry that fails, keeping the files stored before it.
-static bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
-                      QString& unsaved) {
-    // The register on disk, and the names in memory should it be unreadable.
-    ledger::NameTable onDisk;
-    ledger::readRecords(ledger::kRegisterFile, onDisk);
-    std::vector<QString> registered(onDisk.begin(), onDisk.end());
-    registered.insert(registered.end(), window.ledger_.muisti().begin(), window.ledger_.muisti().end());
-    for (const std::optional<QString>& name : names) {
-        if (!name || !update::safeToStore(*name, registered) || !download(window, *name, unsaved))
-            return false;
     }
-    return true;
-}
 };
 
 bool Saldori::lataa() {
@@ -84,12 +86,15 @@ bool Saldori::lataa() {
         ask(msg::kDownloadFailed);
         return true;
     };
-    const std::optional<QByteArray> noticeFile = DownloadSteps::fetchAndStore(*this, ledger::kNoticeFile, unsaved);
+    const std::optional<QByteArray> noticeFile =
+        DownloadSteps::fetchAndStore(*this, ledger::kNoticeFile, unsaved);
     if (!noticeFile)
         return failed();
     ask(msg::plain(update::notice(*noticeFile)));
-    const std::optional<QByteArray> listFile = DownloadSteps::fetchAndStore(*this, ledger::kFileListFile, unsaved);
-    if (!listFile || !DownloadSteps::storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
+    const std::optional<QByteArray> listFile =
+        DownloadSteps::fetchAndStore(*this, ledger::kFileListFile, unsaved);
+    if (!listFile ||
+        !DownloadSteps::storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
         return failed();
 
     tila->setText(kAwaitingApproval);

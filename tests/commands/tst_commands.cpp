@@ -158,7 +158,8 @@ class CommandsTest : public WindowTestCase {
         writeRecordFile("nimet.kdx", {"Aino", "", "Liisa", "Pekka"}, 100);
         writeRecordFile("Liisa.kdx", saved, 30);
         act({"LLaina"});
-        act({"Lainaaja1" + QString(entries(c<QComboBox>("Lainaaja1")).contains(borrower) ? ">" : "<") +
+        act({"Lainaaja1" +
+             QString(entries(c<QComboBox>("Lainaaja1")).contains(borrower) ? ">" : "<") +
              borrower});
         const QStringList filesBefore = snapshotWorkDir().keys();
         act({"LainaLisaa<" + typed, "Enter"});
@@ -167,7 +168,8 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("Liisa.kdx"), records(after, 30));
         QCOMPARE(snapshotWorkDir().keys(), filesBefore);
         // A borrower without a loan file is not kept for the next try.
-        QCOMPARE(c<QComboBox>("Lainaaja1")->currentText(), refusal == msg::kNoLoanFile ? QString() : borrower);
+        QCOMPARE(c<QComboBox>("Lainaaja1")->currentText(),
+                 refusal == msg::kNoLoanFile ? QString() : borrower);
         QCOMPARE(c<QLineEdit>("LainaLisaa")->text(), QString());
         QCOMPARE(QApplication::focusWidget(), c<QLineEdit>("LainaLisaa"));
         // Closing writes nothing: every change was saved when it was made.
@@ -230,7 +232,8 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("Aino.kdx"), ainoGone ? QByteArray("<none>") : records(remaining, 30));
         const QStringList names = ainoGone ? withAt(0, "", kNames) : kNames;
         QCOMPARE(recordsIn("nimet.kdx"), records(names, 100));
-        QCOMPARE(entries(c<QComboBox>("Lainaaja")), QStringList(names).filter(QRegularExpression(".")));
+        QCOMPARE(entries(c<QComboBox>("Lainaaja")),
+                 QStringList(names).filter(QRegularExpression(".")));
         QCOMPARE(c<QComboBox>("Lainaaja")->currentText(), ainoGone ? ui_text::kPrompt : "Aino");
         QCOMPARE(recordsIn("Ville.kdx"), records(numbered("laina ", 30), 30));
     }

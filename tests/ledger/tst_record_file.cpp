@@ -1,4 +1,5 @@
 #include "commands/EntryCheck.h"
+#include "ledger/Ledger.h"
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
 #include "ledger/SaveLeftovers.h"
@@ -173,12 +174,39 @@ class RecordFileTest : public QObject {
         // The header never holds a record's marker, and what the file cannot hold becomes "?".
         QCOMPARE(ledger::recordHeader("sal×dori", "9:00μ.μ."), "saldori muistaa! 9:00?.?.");
         RecordingDialogs dialogs;
-        const Saldori window(Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
+        const Saldori window(
+            Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
         for (const char* box : {"LainaLisaa", "Mtlaina"}) {
             auto* edit = window.findChild<QLineEdit*>(box);
             edit->insert(QString(100'000, u'a'));
             QCOMPARE(edit->text().size(), 100'000);
         }
+    }
+
+    // The model without a window: edits keep the slots as the files keep them, deleting loans
+    // moves the rest up, and a save that does not happen says why.
+    void ledgerAlone() {
+        using Kind = ledger::SaveOutcome::Kind;
+        ledger::Ledger ledger([] { return u"h"_qs; });
+        writeRecordFile("nimet.kdx", {"Aino", "", "Pekka"}, 100);
+        ledger.LueNimet();
+        QCOMPARE(ledger.addName("Liisa"), 1);
+        QVERIFY(ledger.TallennaNimet().saved() && ledger.registered("Pekka"));
+        QCOMPARE(recordsIn("nimet.kdx"), records({"Aino", "Liisa", "Pekka"}, 100));
+        for (const char* loan : {"a", "b", "c", "d"})
+            QVERIFY(ledger.addLoan(loan));
+        QVERIFY(ledger.replaceLoan("b", "B") && !ledger.replaceLoan("x", "y"));
+        ledger.dropLoans({0, 2});
+        QCOMPARE(QStringList(ledger.muisti2().begin(), ledger.muisti2().begin() + 3),
+                 (QStringList{"B", "d", ""}));
+        writeBytes("Aino.kdx", "h\r\nAino\xC3\x97\r\n"); // another program's
+        QCOMPARE(ledger.saveLoans("Aino").kind, Kind::Refused);
+        QCOMPARE(ledger.saveLoans("../x").kind, Kind::Unnamable);
+        onFullDisk([&] { QCOMPARE(ledger.saveLoans("Liisa").kind, Kind::Failed); });
+        QVERIFY(ledger.saveLoans("Liisa").saved());
+        ledger.MuistiClear();
+        ledger.Lue("Liisa");
+        QCOMPARE(ledger.loans(), (QStringList{"B", "d"}));
     }
 
     void fileName_data() {
@@ -268,7 +296,8 @@ class RecordFileTest : public QObject {
             QVERIFY2(round > 0 && (loanRound == round || loanRound == round + 1), "a torn file");
             RecordingDialogs dialogs;
             const ledger::NameTable names = saved<ledger::NameTable>(round);
-            const Saldori window(Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
+            const Saldori window(
+                Services{dialogs, desktopAddressOpener(), nullptr, Ticker::Clock::Manual});
             QCOMPARE(entries(find<QComboBox>(window, "Lainaaja")),
                      QStringList(names.begin(), names.begin() + round % 100 + 1));
             QVERIFY(dialogs.shown.isEmpty());

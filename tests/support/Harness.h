@@ -167,11 +167,10 @@ inline bool running(const Saldori& window, const char* timer) {
 // Time passing: one tick of every running timer, in the order they deliver them, as often as asked.
 inline void tickAll(Saldori& window, int ticks) {
     for (int tick = 0; tick < ticks; ++tick) {
-        for (const auto& [timer, onTick] :
-             {std::pair{"liikuttaja", &Saldori::liikuttaja_Timer},
-              {"ohjeliikuttaja", &Saldori::ohjeliikuttaja_Timer},
-              {"Vilkuta", &Saldori::Vilkuta_Timer},
-              {"Ajastin", &Saldori::Ajastin_Timer}})
+        for (const auto& [timer, onTick] : {std::pair{"liikuttaja", &Saldori::liikuttaja_Timer},
+                                            {"ohjeliikuttaja", &Saldori::ohjeliikuttaja_Timer},
+                                            {"Vilkuta", &Saldori::Vilkuta_Timer},
+                                            {"Ajastin", &Saldori::Ajastin_Timer}})
             if (running(window, timer))
                 (window.*onTick)();
     }

@@ -106,7 +106,8 @@ class RandomInputTest : public WindowTestCase {
                 Saldori::shown(panel) && twips::height(panel) != height)
                 return name + " rests at " + QString::number(twips::height(panel));
         if (Saldori::shown(c<QLabel>("ohjeteksti")) && twips::left(c<QLabel>("ohjeteksti")) != 80)
-            return "the hint line rests at " + QString::number(twips::left(c<QLabel>("ohjeteksti")));
+            return "the hint line rests at " +
+                   QString::number(twips::left(c<QLabel>("ohjeteksti")));
         int lit = 0;
         for (const MenuLabel* label : w->findChildren<MenuLabel*>()) {
             lit += colours::text(label) == colours::kYellow;

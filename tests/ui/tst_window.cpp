@@ -79,7 +79,9 @@ class WindowTest : public WindowTestCase {
     }
 
     QList<MenuLabel*> menu() const {
-        return {c<MenuLabel>("LLainaaja"), c<MenuLabel>("LLaina"), c<MenuLabel>("PLainaaja"), c<MenuLabel>("PLaina"), c<MenuLabel>("Muokkaa"), c<MenuLabel>("Apua"), c<MenuLabel>("Lopeta")};
+        return {c<MenuLabel>("LLainaaja"), c<MenuLabel>("LLaina"),  c<MenuLabel>("PLainaaja"),
+                c<MenuLabel>("PLaina"),    c<MenuLabel>("Muokkaa"), c<MenuLabel>("Apua"),
+                c<MenuLabel>("Lopeta")};
     }
     int enabledMenuLabels() const {
         const auto labels = menu();
@@ -208,7 +210,9 @@ class WindowTest : public WindowTestCase {
         QCOMPARE(enabledMenuLabels(), row.enabledLabels);
         QVERIFY(w->isVisible());
         QCOMPARE(QApplication::focusWidget()->objectName(), row.focus);
-        QCOMPARE(Saldori::shown(c<QLabel>("ohjeteksti")) ? c<QLabel>("ohjeteksti")->text() : QString(), row.hint);
+        QCOMPARE(Saldori::shown(c<QLabel>("ohjeteksti")) ? c<QLabel>("ohjeteksti")->text()
+                                                         : QString(),
+                 row.hint);
         QCOMPARE(dialogs.shown, row.messages);
     }
 
@@ -320,11 +324,13 @@ class WindowTest : public WindowTestCase {
         act({"takaisin2"});
         QCOMPARE(c<QLabel>("ohjeteksti")->text(), hint::kLeaveButton);
         QCOMPARE(slide(), (QList<int>{15, -1320, -1200}));
-        for (const QWidget* gone : QWidgetList{c<QLabel>("ohjeteksti"), c<QPushButton>("takaisin2"), c<QGroupBox>("Add"), c<QGroupBox>("Add1")})
+        for (const QWidget* gone : QWidgetList{c<QLabel>("ohjeteksti"), c<QPushButton>("takaisin2"),
+                                               c<QGroupBox>("Add"), c<QGroupBox>("Add1")})
             QVERIFY(!Saldori::shown(gone));
         for (const QLabel* label : w->findChildren<MenuLabel*>())
             QVERIFY(label->isEnabled() && !label->font().underline());
-        QVERIFY(c<QComboBox>("Lainaaja")->isEnabled() && c<QListWidget>("Laina")->isEnabled() && dialogs.shown.isEmpty());
+        QVERIFY(c<QComboBox>("Lainaaja")->isEnabled() && c<QListWidget>("Laina")->isEnabled() &&
+                dialogs.shown.isEmpty());
         QCOMPARE(entries(c<QComboBox>("Lainaaja")), borrowers);
         QCOMPARE(recordsIn(file), records(stored, file == "nimet.kdx" ? 100 : 30));
     }

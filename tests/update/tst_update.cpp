@@ -120,7 +120,7 @@ class UpdateTest : public WindowTestCase {
         // Unsafe names, the user's files in any letter case among them.
         for (const QByteArray& entry : {QByteArray("no star"), QByteArray("../pako*"), QByteArray("/tmp/pako*"),
                                         QByteArray("a/../../pako*"), QByteArray("a\\pako*"), QByteArray("a..b*"), QByteArray("Nimet.KDX*"),
-                                        QByteArray("aino.kdx*"), QByteArray("nimet.kdx\0*", 11), QByteArray("*")}) {
+                                        QByteArray("aino.kdx*"), QByteArray("nimet.kdx\0*", 11), QByteArray("*"), QByteArray("saldori.lock*")}) {
             const QByteArray list = "Saldori.bin*\r\n" + entry + "\r\nUpDater.kdx*";
             QTest::newRow(entry.constData()) << Row{"111", "", ok, list, star, {offer, notice, msg::kDownloadFailed}, kept, true, loading};
         }
@@ -146,9 +146,9 @@ class UpdateTest : public WindowTestCase {
         dialogs.answers << answer;
         transfers = server_.get();
         reopen();
-        c<QGroupBox>("apu")->show();
+        act({"Apua"});
         const auto check = [&] {
-            c<QPushButton>("UpDate")->click();
+            act({"UpDate"});
             settle(*w);
         };
         fault == "full" ? onFullDisk(check) : check();
@@ -166,7 +166,14 @@ class UpdateTest : public WindowTestCase {
         // stays open only then and after a failed download, for the user to quit.
         const bool closes = started || messages.endsWith(msg::kOwnNewer);
         QCOMPARE(w->isVisible(), !closes);
-        QCOMPARE(Saldori::shown(c<QGroupBox>("WebUpdate")), closes || messages.endsWith(msg::kDownloadFailed));
+        QCOMPARE(Saldori::shown(c<QGroupBox>("WebUpdate")),
+                 closes || messages.endsWith(msg::kDownloadFailed));
+        if (closes)
+            return;
+        // Escape closes the help menu, but not through the update panel over it.
+        press(Qt::Key_Escape);
+        settle(*w);
+        QCOMPARE(Saldori::shown(c<QGroupBox>("apu")), Saldori::shown(c<QGroupBox>("WebUpdate")));
     }
 };
 
