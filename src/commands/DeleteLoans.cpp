@@ -11,14 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-
-bool showsNoLoans(const QListWidget* list) {
-    return list->count() == 1 && list->item(0)->text() == ui_text::kNoLoans;
-}
-
-} // namespace
-
 void Saldori::PLaina_Click() {
     vilkkukohde = Vilkkukohde::PLaina;
     Vilkuta->start();
@@ -32,7 +24,7 @@ void Saldori::PLaina_Click() {
     const std::pair<bool, Message> refusals[] = {
         {!ledger_.registered(ledger_.kenen()) || !borrowerPicked(), msg::kChooseFromList},
         {!ledger_.hasNames(), msg::kNoBorrowersForDelete},
-        {showsNoLoans(Laina), msg::noLoans(Lainaaja->currentText())},
+        {!ledger_.hasLoans(), msg::noLoans(ledger_.kenen())},
     };
     for (const auto& [refused, message] : refusals) {
         if (refused) {

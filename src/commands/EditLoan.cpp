@@ -43,7 +43,7 @@ void Saldori::Tallenna_Click() {
         {!ledger_.registered(name), msg::notInMemory(name)},
         // The loan table holds the loans of the borrower last picked; saving it under any
         // other name would overwrite that borrower's file with someone else's loans.
-        {name != ledger_.kenen() || Laina->count() == 0, msg::kChooseBorrowerFirst},
+        {!borrowerPicked(), msg::kChooseBorrowerFirst},
         {ledger_.holdsLoan(edited), msg::kDuplicateEdit},
         {!ledger_.holdsLoan(selected), msg::kLoanNotFound},
     };

@@ -118,7 +118,8 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(recordsIn("nimet.kdx"), records(withAt(slot, stored, names), 100));
         QCOMPARE(recordsIn(stored + ".kdx"), records({}, 30));
         const QString header = QString::fromLatin1(readBytes("nimet.kdx").split('\r').first());
-        const QRegularExpression greek(R"(^\S+ muistaa! \d+/\d+/\d\d \d+:\d\d:\d\d \?\.\?\.$)");
+        const QRegularExpression greek(
+            R"(^tst_commands muistaa! \d+/\d+/\d\d \d+:\d\d:\d\d \?\.\?\.$)");
         QVERIFY2(header.contains(greek), qPrintable(header));
         QVERIFY(synced.contains(QDir::current().canonicalPath()));
         // The add-borrower panel hands over to the add-loans panel, on the new borrower.

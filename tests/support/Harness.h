@@ -124,10 +124,9 @@ inline void clickEntry(QListWidget* list, const QString& text, bool onCheckBox =
 
 // Keys go where the keyboard focus is, as a user's do; a walk that has lost it is broken.
 inline QWidget* focused() {
-    QWidget* widget = QApplication::focusWidget();
-    if (widget == nullptr)
-        qFatal("no control has the keyboard focus");
-    return widget;
+    if (QWidget* widget = QApplication::focusWidget())
+        return widget;
+    qFatal("no control has the keyboard focus");
 }
 
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -154,35 +153,38 @@ template <typename View> QStringList entries(const View* view) {
 
 // A control or timer of the window, found by its name as a screen reader finds it.
 template <typename Control = QWidget> Control* find(const QObject& window, const char* name) {
-    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr)
-        qFatal("no %s", name);
-    return control;
+    if (auto* control = window.findChild<Control*>(QString::fromLatin1(name)))
+        return control;
+    qFatal("no %s", name);
 }
 
-inline bool running(const Saldori& window, const char* timer) {
-    return find<Ticker>(window, timer)->isEnabled();
+// The timers in the order they deliver their ticks, with their tick handlers.
+inline const std::pair<const char*, void (Saldori::*)()> kTimers[] = {
+    {"liikuttaja", &Saldori::liikuttaja_Timer},
+    {"ohjeliikuttaja", &Saldori::ohjeliikuttaja_Timer},
+    {"Vilkuta", &Saldori::Vilkuta_Timer},
+    {"Ajastin", &Saldori::Ajastin_Timer}};
+
+// The one timer named, or any.
+inline bool running(const Saldori& window, const char* timer = nullptr) {
+    return std::any_of(std::begin(kTimers), std::end(kTimers), [&](const auto& t) {
+        return (!timer || qstrcmp(timer, t.first) == 0) &&
+               find<Ticker>(window, t.first)->isEnabled();
+    });
 }
 
 // Time passing: one tick of every running timer, in the order they deliver them, as often as asked.
 inline void tickAll(Saldori& window, int ticks) {
-    for (int tick = 0; tick < ticks; ++tick) {
-        for (const auto& [timer, onTick] : {std::pair{"liikuttaja", &Saldori::liikuttaja_Timer},
-                                            {"ohjeliikuttaja", &Saldori::ohjeliikuttaja_Timer},
-                                            {"Vilkuta", &Saldori::Vilkuta_Timer},
-                                            {"Ajastin", &Saldori::Ajastin_Timer}})
+    for (int tick = 0; tick < ticks; ++tick)
+        for (const auto& [timer, onTick] : kTimers)
             if (running(window, timer))
                 (window.*onTick)();
-    }
 }
 
 // Lets every timer run out; answers the ticks of the one counted (the panels' by default).
 inline int settle(Saldori& window, const char* counted = "liikuttaja") {
     int ticks = 0;
-    for (int tick = 0; tick < 2000; ++tick) {
-        if (!running(window, "liikuttaja") && !running(window, "ohjeliikuttaja") &&
-            !running(window, "Vilkuta") && !running(window, "Ajastin"))
-            break;
+    for (int tick = 0; tick < 2000 && running(window); ++tick) {
         ticks += running(window, counted);
         tickAll(window, 1);
     }
