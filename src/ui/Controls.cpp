@@ -1,0 +1,217 @@
+// Making the window's controls: each where the layout puts it, in its looks, in the tab order.
+#include "platform/Transfers.h"
+#include "ui/Colours.h"
+#include "ui/HintLabel.h"
+#include "ui/Layout.h"
+#include "ui/LoanList.h"
+#include "ui/MenuLabel.h"
+#include "ui/PickComboBox.h"
+#include "ui/Saldori.h"
+#include "ui/Twips.h"
+#include "ui/WrappingButton.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+template <typename Widget> Widget* make(QWidget* parent, const char* name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+void setCaption(QWidget* widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        combo->setEditText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(text);
+}
+
+// The fonts the window was drawn with, followed by close stand-ins found on Linux desktops.
+QFont fontOf(const QStringList& families, qreal points, bool bold = false) {
+    QFont f;
+    f.setFamilies(families +
+                  QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+const QStringList kDialogFont = {QStringLiteral("MS Sans Serif"),
+                                 QStringLiteral("Microsoft Sans Serif")};
+
+} // namespace
+
+void Saldori::buildControls() {
+    // The face and font before the controls, so that each is made with them rather than
+    // changed to them afterwards.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, colours::kFace);
+    setPalette(face);
+    setFont(fontOf(kDialogFont, 8.25));
+    LLainaaja = make<MenuLabel>(this, "LLainaaja");
+    LLaina = make<MenuLabel>(this, "LLaina");
+    PLainaaja = make<MenuLabel>(this, "PLainaaja");
+    PLaina = make<MenuLabel>(this, "PLaina");
+    Muokkaa = make<MenuLabel>(this, "Muokkaa");
+    Apua = make<MenuLabel>(this, "Apua");
+    Lopeta = make<MenuLabel>(this, "Lopeta");
+
+    Lainaaja = make<PickComboBox>(this, "Lainaaja");
+    Lainaaja->setEditable(true);
+    Laina = make<LoanList>(this, "Laina");
+    CopyR = make<QLabel>(this, "CopyR");
+
+    Add = make<QGroupBox>(this, "Add");
+    Label3 = make<QLabel>(Add, "Label3");
+    Uusi = make<QLineEdit>(Add, "Uusi");
+    sulje1 = make<QPushButton>(Add, "sulje1");
+    OK = make<QPushButton>(Add, "OK");
+
+    Add1 = make<QGroupBox>(this, "Add1");
+    Label1 = make<QLabel>(Add1, "Label1");
+    Lainaaja1 = make<QComboBox>(Add1, "Lainaaja1");
+    Lainaaja1->setEditable(true);
+    Label2 = make<QLabel>(Add1, "Label2");
+    LainaLisaa = make<QLineEdit>(Add1, "LainaLisaa");
+    LainaLisaa->setMaxLength(INT_MAX); // a long loan is kept whole, never cut without a word
+    sulje2 = make<QPushButton>(Add1, "sulje2");
+    OK1 = make<QPushButton>(Add1, "OK1");
+
+    Muokkaus = make<QGroupBox>(this, "Muokkaus");
+    Label5 = make<QLabel>(Muokkaus, "Label5");
+    Mtlaina = make<QLineEdit>(Muokkaus, "Mtlaina");
+    Mtlaina->setMaxLength(INT_MAX);
+    Command3 = make<QPushButton>(Muokkaus, "Command3");
+    Tallenna = make<QPushButton>(Muokkaus, "Tallenna");
+
+    apu = make<QGroupBox>(this, "apu");
+    UpDate = make<QPushButton>(apu, "UpDate");
+    Ohjeet = make<QPushButton>(apu, "Ohjeet");
+    Tieto = make<QPushButton>(apu, "Tieto");
+    takaisin = make<QPushButton>(apu, "takaisin");
+
+    Ohje = make<QGroupBox>(this, "Ohje");
+    Command1 = make<QPushButton>(Ohje, "Command1");
+    ohjellainaaja = make<WrappingButton>(Ohje, "ohjellainaaja");
+    ohjellaina = make<WrappingButton>(Ohje, "ohjellaina");
+    ohjeplainaaja = make<WrappingButton>(Ohje, "ohjeplainaaja");
+    ohjeplaina = make<WrappingButton>(Ohje, "ohjeplaina");
+
+    // The help menu lies under the update panel, which opens over it.
+    WebUpdate = make<QGroupBox>(this, "WebUpdate");
+    tila = make<QLabel>(WebUpdate, "tila");
+    URL = make<QLineEdit>(WebUpdate, "URL");
+    versio = make<QLabel>(WebUpdate, "versio");
+    versiouusi = make<QLabel>(WebUpdate, "versiouusi");
+    if (AutoUpdate == nullptr)
+        AutoUpdate = make<ModuleTransfers>(WebUpdate, "AutoUpdate");
+
+    Tietoa = make<QGroupBox>(this, "Tietoa");
+    Ikoni = make<QLabel>(Tietoa, "Ikoni");
+    Versio1 = make<QLabel>(Tietoa, "Versio1");
+    Koti = make<QLabel>(Tietoa, "Koti");
+    OK2 = make<QPushButton>(Tietoa, "OK2");
+    SPosti = make<QLabel>(Tietoa, "SPosti");
+    SaldoriNimi = make<QLabel>(Tietoa, "SaldoriNimi");
+
+    // The hint line and its button slide over the menu column, so they lie on top.
+    auto* hint = make<HintLabel>(this, "ohjeteksti");
+    ohjeteksti = hint;
+    takaisin2 = make<QPushButton>(this, "takaisin2");
+    hint->keepAbove(takaisin2);
+
+    Line1 = make<QWidget>(this, "Line1");
+    Line2 = make<QWidget>(this, "Line2");
+    Line3 = make<QWidget>(this, "Line3");
+    Line4 = make<QWidget>(this, "Line4");
+}
+
+void Saldori::applyLayout() {
+    for (const layout::Row& row : layout::rows()) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(row.name));
+        Q_ASSERT(widget);
+        twips::place(widget, row.left, row.top, row.width, row.height);
+        setCaption(widget, row.text);
+        widget->setToolTip(row.toolTip);
+        widget->setVisible(row.visible);
+    }
+    for (const layout::LineRow& line : layout::lines()) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(line.name));
+        const int half = twips::kPerPixel;
+        const int left = std::min(line.x1, line.x2);
+        const int top = std::min(line.y1, line.y2);
+        if (line.y1 == line.y2)
+            twips::place(widget, left, top - half, std::abs(line.x2 - line.x1), 2 * half);
+        else
+            twips::place(widget, left - half, top, 2 * half, std::abs(line.y2 - line.y1));
+    }
+}
+
+void Saldori::applyLooks() {
+    for (MenuLabel* label : menuLabels()) {
+        label->setFont(fontOf({QStringLiteral("Arial")}, 8.25));
+        colours::setText(label, colours::kGreen);
+        label->setMouseTracking(true);
+    }
+    Apua->setAlignment(Qt::AlignCenter);
+    Lopeta->setAlignment(Qt::AlignCenter);
+
+    // Names are exact: no completion that would turn a typed "a" into someone's "Aino".
+    for (QComboBox* combo : {Lainaaja, Lainaaja1})
+        combo->setCompleter(nullptr);
+    Lainaaja->setInsertPolicy(QComboBox::NoInsert);
+    Lainaaja->setFont(fontOf({QStringLiteral("Franklin Gothic Book")}, 9.75));
+    Lainaaja1->setInsertPolicy(QComboBox::NoInsert);
+    Laina->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 8.25));
+    colours::setBackground(Laina, colours::kWhite);
+
+    // Centred labels are centred across; their text starts at the top.
+    for (QLabel* label : {CopyR, ohjeteksti, Label1, Label5, tila})
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    colours::setText(CopyR, colours::kRed);
+    ohjeteksti->setWordWrap(true);
+    colours::setText(ohjeteksti, colours::kCyan);
+    Label5->setWordWrap(true);
+
+    // A panel hides what lies behind it, as the update panel does the help menu.
+    for (QGroupBox* panel : {Add, Add1, Muokkaus, apu, Ohje, WebUpdate, Tietoa})
+        panel->setAutoFillBackground(true);
+
+    Ikoni->setPixmap(windowIcon().pixmap(32, 32));
+    Ikoni->setFocusPolicy(Qt::TabFocus);
+    OK2->setFont(fontOf(kDialogFont, 8.25, true));
+    SaldoriNimi->setFont(fontOf(kDialogFont, 24));
+
+    for (QWidget* line : {Line1, Line2, Line3, Line4}) {
+        QPalette ink = line->palette();
+        ink.setColor(QPalette::Window, colours::systemText());
+        line->setPalette(ink);
+        line->setAutoFillBackground(true);
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+void Saldori::setTabOrder() {
+    QWidget* previous = nullptr;
+    for (const char* name : layout::tabOrder()) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    // The menu labels, made first, lead the focus chain; the window still opens in the first
+    // control of the tab order.
+    findChild<QWidget*>(QString::fromLatin1(layout::tabOrder().front()))->setFocus();
+}
