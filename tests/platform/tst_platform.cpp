@@ -7,9 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// One running copy at a time: only a lock of a live copy here blocks a start, and where no lock
-// can be made, none is needed. The message box shows exactly what the program asks for, typed
-// text as typed and Qt's own texts in Finnish, and reports the button pressed.
+// Only a live copy's lock blocks a start; a message box shows what is asked, buttons in Finnish.
 class PlatformTest : public QObject {
     Q_OBJECT
 
@@ -79,8 +77,8 @@ class PlatformTest : public QObject {
     }
 
     void showsTheMessageAsAsked_data() {
-        QTest::addColumn<std::pair<Message, QString>>(
-            "row"); // shown: icon, buttons, open after an early Enter, default, button pressed
+        // Shown: icon, buttons, open after an early Enter, default, button pressed.
+        QTest::addColumn<std::pair<Message, QString>>("row");
         const Message question{"Poistetaanko?", Icon::Question, Buttons::OkCancel};
         // clang-format off
         QTest::newRow("own caption")      << std::pair{Message{"Voit <b>tallentaa", Icon::Information, Buttons::Ok, "saldori - Ei!"}, u"1 OK =OK OK"_qs};

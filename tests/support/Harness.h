@@ -72,7 +72,6 @@ inline QByteArray recordsIn(const QString& fileName) {
     return QFile::exists(fileName) ? bytes.mid(bytes.indexOf("\r\n") + 2) : "<none>";
 }
 
-// Every file of the working folder with its bytes.
 inline QMap<QString, QByteArray> snapshotWorkDir() {
     QMap<QString, QByteArray> files;
     for (const QString& file : QDir().entryList(QDir::Files | QDir::Hidden | QDir::System))
@@ -143,7 +142,6 @@ inline void type(const QString& text) {
     }
 }
 
-// The entries of a list or a drop-down list, in order.
 template <typename View> QStringList entries(const View* view) {
     QStringList result;
     for (int row = 0; row < view->count(); ++row)
@@ -202,8 +200,7 @@ inline std::unique_ptr<Saldori> openWindow(Services services) {
     return window;
 }
 
-// Each test function gets a fresh working folder and the window opened on it; a test that needs
-// data files first writes them and calls reopen().
+// A fresh working folder and window for each test function; reopen() after writing data files.
 class WindowTestCase : public QObject {
     Q_OBJECT
 
@@ -240,8 +237,7 @@ class WindowTestCase : public QObject {
                 press(Qt::Key_A, Qt::ControlModifier);
                 press(Qt::Key_Delete);
                 type(text);
-            } else if (control &&
-                       how == u'*') // through the window, which makes the second press one
+            } else if (control && how == u'*') // the window makes the second press a double one
                 QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
                                    control->mapTo(w.get(), control->rect().center()));
             else if (control)
@@ -260,6 +256,9 @@ class WindowTestCase : public QObject {
     template <typename Control = QWidget> Control* c(const char* name) const {
         return find<Control>(*w, name);
     }
+    // Guided help's hint line, and what it says while it is shown.
+    bool hintShown() const { return Saldori::shown(c("ohjeteksti")); }
+    QString hint() const { return hintShown() ? c<QLabel>("ohjeteksti")->text() : QString(); }
 
     RecordingDialogs dialogs;
     AddressOpener* opener = &desktopAddressOpener();

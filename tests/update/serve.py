@@ -1,9 +1,6 @@
-# Usage: serve.py FOLDER. Serves FOLDER on 127.0.0.1 at a free port, which it prints, followed by
-# a port where nobody listens. The file
-# FOLDER/.fault says what goes wrong at each request: a kind, then "@" and the file it strikes
-# when not versio.kdx. Kinds: "404" or "500", "stall", "moved" (a redirect on the host), "loop"
-# (redirects without end), "file" (a redirect to file://), "short" (cut short), "trickle" (a byte
-# at a time, for ever), "endless" (no length, no end).
+# serve.py FOLDER: serves FOLDER on 127.0.0.1, printing its port and one where nobody listens.
+# FOLDER/.fault is what goes wrong: a kind (see below), then "@" and the file it strikes if not
+# versio.kdx. "loop" redirects without end, "trickle" sends a byte at a time, "endless" no end.
 import http.server, socket, sys, time
 
 folder = sys.argv[1]

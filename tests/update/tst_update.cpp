@@ -4,8 +4,7 @@
 
 namespace {
 
-// A real HTTP server on 127.0.0.1, started once, serving a folder outside the working folder and
-// failing as the row's fault says; "refused" goes to a port with nobody listening.
+// A real HTTP server on 127.0.0.1 failing as the row says; "refused" is a port nobody listens on.
 class Server final : public Transfers {
   public:
     Server() {
@@ -17,7 +16,6 @@ class Server final : public Transfers {
         base_ = "http://127.0.0.1:" + ports.first() + '/';
         refused_ = "http://127.0.0.1:" + ports.last() + '/';
     }
-    ~Server() override { python_.close(); }
     void serve(const QMap<QString, QByteArray>& files, const QString& fault) {
         for (const QString& old : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
             QFile::remove(folder_.filePath(old));
@@ -45,8 +43,7 @@ class Server final : public Transfers {
     std::unique_ptr<ModuleTransfers> network_;
 };
 
-// What the server holds and does and the user's answer to the offer; then what the user sees
-// and what is left in the working folder.
+// What the server holds and does, the user's answer; what the user sees, the files then.
 struct Row {
     QByteArray version;
     QString fault;
@@ -64,8 +61,7 @@ const QByteArray kRegister = "saldori muistaa!\r\nAino\xD7\r\n", kLoans = "Aino\
 
 } // namespace
 
-// Checked and downloaded from a real server: whatever it sends, nothing hangs, the user's files
-// stay as they were and nothing is written outside the working folder.
+// Whatever the server sends, nothing hangs and nothing of the user's is touched or left outside.
 class UpdateTest : public WindowTestCase {
     Q_OBJECT
 
@@ -163,8 +159,7 @@ class UpdateTest : public WindowTestCase {
         QCOMPARE(readBytes("Saldori.bin"), replaced ? kRelease : kOld);
         QCOMPARE(readBytes("nimet.kdx") + readBytes("Aino.kdx"), kRegister + kLoans);
         QVERIFY(!QFile::exists("../pako") && !QFile::exists("/tmp/pako"));
-        // The window closes after an own newer version and a hand-over to the updater; the panel
-        // stays open only then and after a failed download, for the user to quit.
+        // Closed after an own newer version or a hand-over; open after a failed download.
         const bool closes = started || messages.endsWith(msg::kOwnNewer);
         QCOMPARE(w->isVisible(), !closes);
         QCOMPARE(Saldori::shown(c<QGroupBox>("WebUpdate")),
