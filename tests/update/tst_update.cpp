@@ -30,7 +30,7 @@ class Server final : public Transfers {
     // The window fetches from its update directory; this server answers in its place, sooner.
     Transfer fetch(const QUrl& url, QIODevice& sink, const TransferLimits& limits) override {
         const TransferLimits sooner{limits.maxBytes,
-                                    std::min(limits.deadline, std::chrono::milliseconds(2500))};
+                                    std::min(limits.deadline, std::chrono::milliseconds(5000))};
         const QString base = fault_ == "refused" ? refused_ : base_;
         return network_->fetch(QUrl(url.toString().replace(SALDORI_UPDATE_URL, base)), sink,
                                sooner);
