@@ -1,12 +1,8 @@
 #include "cli/Export.h"
 
-#include "ledger/LoanFile.h"
-#include "ledger/RecordFile.h"
-#include "ledger/Tables.h"
+#include "ledger/Ledger.h"
 
-#include <QFileInfo>
 #include <QStringList>
-#include <optional>
 
 namespace cli {
 namespace {
@@ -26,46 +22,30 @@ QByteArray csvRow(const QStringList& fields) {
     return quoted.join(u',').toUtf8() + "\r\n";
 }
 
-// Adds the borrower's rows; the name of their loan file when it cannot be read.
-std::optional<QString> appendBorrower(QByteArray& csv, const QString& name) {
-    ledger::LoanTable loans;
-    if (const auto file = ledger::loanFileName(name)) {
-        if (!ledger::mayReplace(*file))
-            return file;
-        ledger::readRecords(*file, loans);
-    }
+void appendBorrower(QByteArray& csv, const QString& name, const ledger::LoanTable& loans) {
     if (!ledger::anyFilled(loans))
         csv += csvRow({name, QString(), QString()});
     for (int slot = 0; slot < ledger::kLoanSlots; ++slot) {
         if (!loans[slot].isEmpty())
             csv += csvRow({name, QString::number(slot + 1), loans[slot]});
     }
-    return std::nullopt;
 }
 
 } // namespace
 
 RegisterExport exportRegister() {
     RegisterExport result;
+    ledger::Ledger ledger;
+    ledger.LueNimet();
     // What the window would refuse to write over is no register to back up either.
-    if (!ledger::mayReplace(ledger::kRegisterFile)) {
-        result.unreadableFile = ledger::kRegisterFile;
+    result.unreadableFile = ledger.unreadableFile();
+    if (!result.unreadableFile.isEmpty())
         return result;
-    }
-    result.registerFound = QFileInfo::exists(ledger::kRegisterFile);
-    ledger::NameTable names;
-    ledger::readRecords(ledger::kRegisterFile, names);
-
+    result.registerFound = ledger.registerOnDisk();
     QByteArray csv =
         csvRow({QStringLiteral("lainaaja"), QStringLiteral("paikka"), QStringLiteral("laina")});
-    for (const QString& name : names) {
-        if (name.isEmpty())
-            continue;
-        if (const auto unreadable = appendBorrower(csv, name)) {
-            result.unreadableFile = *unreadable;
-            return result;
-        }
-    }
+    for (const QString& name : ledger.names())
+        appendBorrower(csv, name, ledger.loansOn(name));
     result.csv = csv;
     return result;
 }

@@ -1,5 +1,3 @@
-#include "commands/EntryCheck.h"
-#include "ledger/LoanFile.h"
 #include "ui/Colours.h"
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
@@ -15,17 +13,15 @@
 #include <QPushButton>
 #include <utility>
 
-using entry::NameProblem;
+using ledger::Problem;
 
 namespace {
 
-const Message* nameRefusal(NameProblem problem) {
-    static const std::pair<NameProblem, const Message*> kRefusals[] = {
-        {NameProblem::Empty, &msg::kEmptyName},
-        {NameProblem::Unstorable, &msg::kUnstorableName},
-        {NameProblem::Unusable, &msg::kUnusableName},
-        {NameProblem::Duplicate, &msg::kDuplicateName},
-        {NameProblem::RegisterFull, &msg::kRegisterFull},
+const Message* nameRefusal(Problem problem) {
+    static const std::pair<Problem, const Message*> kRefusals[] = {
+        {Problem::Empty, &msg::kEmptyName},       {Problem::Unstorable, &msg::kUnstorableName},
+        {Problem::Unusable, &msg::kUnusableName}, {Problem::Duplicate, &msg::kDuplicateName},
+        {Problem::Full, &msg::kRegisterFull},
     };
     for (const auto& [known, message] : kRefusals) {
         if (known == problem)
@@ -103,21 +99,15 @@ void Saldori::Uusi_Change() {
 }
 
 void Saldori::OK_Click() {
-    const QString name = entry::asStored(Uusi->text());
-    if (const Message* refusal = nameRefusal(entry::checkNewName(name, ledger_.muisti()))) {
+    const QString name = ledger::asStored(Uusi->text());
+    const ledger::Outcome outcome = ledger_.addBorrower(name);
+    // A failed save leaves the user where they were.
+    if (const Message* refusal = nameRefusal(outcome.problem)) {
         ask(*refusal);
         return;
     }
-    const int slot = ledger_.addName(name);
-    MuistiClear();
-    // The loan file goes first: one that the register does not name is harmless and replaced when
-    // the name is added, while a registered borrower without one could never get loans. Both are
-    // written before the screen moves on, so a failed save leaves the user where they were.
-    if (!saved(ledger_.registerReplaceable()) || !saved(ledger_.saveLoans(name)) ||
-        !TallennaNimet()) {
-        ledger_.setName(slot, QString());
+    if (!saved(outcome))
         return;
-    }
     if (guidedHelp())
         AddBorrowerSteps::guideToLoans(*this);
     Lainaaja->clear();

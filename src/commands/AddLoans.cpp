@@ -1,4 +1,3 @@
-#include "commands/EntryCheck.h"
 #include "ui/Colours.h"
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
@@ -15,19 +14,17 @@
 #include <optional>
 #include <utility>
 
-using entry::LoanProblem;
+using ledger::Problem;
 
 namespace {
 
-std::optional<Message> loanRefusal(LoanProblem problem, const QString& borrower) {
-    static const std::pair<LoanProblem, const Message*> kRefusals[] = {
-        {LoanProblem::Empty, &msg::kEmptyLoan},
-        {LoanProblem::Unusable, &msg::kUnusableLoan},
-        {LoanProblem::Unstorable, &msg::kUnstorableLoan},
-        {LoanProblem::Duplicate, &msg::kDuplicateLoan},
-        {LoanProblem::NoLoanFile, &msg::kNoLoanFile},
+std::optional<Message> loanRefusal(Problem problem, const QString& borrower) {
+    static const std::pair<Problem, const Message*> kRefusals[] = {
+        {Problem::Empty, &msg::kEmptyLoan},           {Problem::Unusable, &msg::kUnusableLoan},
+        {Problem::Unstorable, &msg::kUnstorableLoan}, {Problem::Duplicate, &msg::kDuplicateLoan},
+        {Problem::NoLoanFile, &msg::kNoLoanFile},
     };
-    if (problem == LoanProblem::Full)
+    if (problem == Problem::Full)
         return msg::loansFull(borrower);
     for (const auto& [known, message] : kRefusals) {
         if (known == problem)
@@ -121,7 +118,7 @@ void Saldori::OK1_Click() {
     // Writing back is for a borrower who has a loan file; for a typed name without one it would
     // only leave a stray file behind. What is on disk is what the user has, so a failed save
     // must not leave the table claiming more.
-    const bool saved = !entry::hasLoanFile(Lainaaja1->currentText()) || TallennaLaina();
+    const bool saved = !ledger::hasLoanFile(Lainaaja1->currentText()) || TallennaLaina();
     if (!saved) {
         MuistiClear();
         Lue1();
@@ -134,16 +131,14 @@ void Saldori::OK1_Click() {
 }
 
 bool Saldori::LisaaLaina1() {
-    const QString loan = entry::asStored(LainaLisaa->text());
-    const QString borrower = Lainaaja1->currentText();
-    const LoanProblem problem = entry::checkNewLoan(loan, ledger_.muisti2(), borrower);
-    if (const auto refusal = loanRefusal(problem, borrower)) {
+    const Problem problem = ledger_.addLoan(ledger::asStored(LainaLisaa->text()));
+    if (const auto refusal = loanRefusal(problem, ledger_.loansOf())) {
         ask(*refusal);
-        if (problem == LoanProblem::NoLoanFile)
+        if (problem == Problem::NoLoanFile)
             AddLoansSteps::setBorrowerText(*this, QString());
         return false;
     }
-    return ledger_.addLoan(loan);
+    return true;
 }
 
 void Saldori::sulje2_Click() {

@@ -1,13 +1,10 @@
 // Deleting the current borrower with all their loans.
-#include "ledger/LoanFile.h"
-#include "ledger/Tables.h"
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
@@ -35,19 +32,13 @@ void Saldori::PLainaaja_Click() {
 // borrower the screen shows as picked is deleted; a name typed over it is not a pick.
 bool Saldori::PoistaLainaaja() {
     const bool chosen = borrowerPicked();
-    const QString borrower = ledger_.kenen();
-    const int slot = chosen ? ledger::slotOf(ledger_.muisti(), borrower) : -1;
-    if (slot < 0) {
+    const ledger::Outcome outcome =
+        chosen ? ledger_.deleteBorrower(ledger_.kenen())
+               : ledger::Outcome{ledger::Problem::NotRegistered, ledger_.kenen()};
+    if (outcome.problem == ledger::Problem::NotRegistered) {
         ask(chosen ? msg::kBorrowerMissing : msg::kChooseBorrower);
         TallennaNimet();
         return false;
     }
-    ledger_.setName(slot, QString());
-    if (!TallennaNimet()) {
-        ledger_.setName(slot, borrower);
-        return false;
-    }
-    if (const auto loanFile = ledger::loanFileName(borrower))
-        QFile::remove(*loanFile);
-    return true;
+    return saved(outcome);
 }

@@ -1,6 +1,5 @@
 // Editing one saved loan of the borrower shown on the main screen.
-#include "commands/EntryCheck.h"
-#include "ledger/Tables.h"
+#include "ledger/StorableText.h"
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
@@ -29,14 +28,14 @@ void Saldori::Muokkaa_Click() {
 }
 
 void Saldori::Tallenna_Click() {
-    const QString edited = entry::asStored(Mtlaina->text());
+    const QString edited = ledger::asStored(Mtlaina->text());
     const QString name = Lainaaja->currentText();
     const QString selected = selectedEntry(Laina);
 
     // The first refusal that applies is the one shown; its order is what users know.
     const std::pair<bool, Message> refusals[] = {
         {edited == ui_text::kNoLoans, msg::kUnusableLoan},
-        {!entry::isStorableLoan(edited), msg::kUnstorableLoan},
+        {!ledger::isStorable(edited), msg::kUnstorableLoan},
         {name == ui_text::kPrompt, msg::kChooseBorrowerFirst},
         {edited.isEmpty(), msg::kEmptyEdit},
         {selected == ui_text::kNoLoans, msg::noLoansToEdit(name)},
@@ -54,8 +53,7 @@ void Saldori::Tallenna_Click() {
         }
     }
 
-    ledger_.replaceLoan(selected, edited);
-    if (!TallennaMuokkaus()) {
+    if (ledger_.replaceLoan(selected, edited) != ledger::Problem::None || !TallennaMuokkaus()) {
         // Show what the file really holds, not the edit that could not be stored.
         MuistiClear();
         Lue();

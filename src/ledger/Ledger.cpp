@@ -1,7 +1,12 @@
 #include "ledger/Ledger.h"
 
+#include "ledger/EntryRules.h"
+#include "ledger/FileReplacement.h"
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace ledger {
 namespace {
@@ -23,78 +28,101 @@ void Ledger::LueNimet() {
     readRecords(kRegisterFile, muisti_);
 }
 
-SaveOutcome Ledger::TallennaNimet() const {
-    return write(kRegisterFile, muisti_);
-}
-
-SaveOutcome Ledger::registerReplaceable() const {
-    return {mayReplace(kRegisterFile) ? SaveOutcome::Kind::Saved : SaveOutcome::Kind::Refused,
-            kRegisterFile};
+Outcome Ledger::TallennaNimet() {
+    Change change{QString(), {}};
+    if (!addTable(change, kRegisterFile, muisti_))
+        return {Problem::Failed, kRegisterFile};
+    return apply(change);
 }
 
 QStringList Ledger::names() const {
     return filled(muisti_);
 }
 
-int Ledger::addName(const QString& name) {
-    const int slot = firstFreeSlot(muisti_);
-    if (slot >= 0)
-        muisti_[std::size_t(slot)] = name;
-    return slot;
+QString Ledger::unreadableFile() const {
+    if (!mayReplace(kRegisterFile))
+        return kRegisterFile;
+    for (const QString& name : names()) {
+        const auto file = loanFileName(name);
+        if (file && !mayReplace(*file))
+            return *file;
+    }
+    return QString();
+}
+
+bool Ledger::registerOnDisk() const {
+    return QFileInfo::exists(kRegisterFile);
 }
 
 void Ledger::MuistiClear() {
     ledger::MuistiClear(muisti2_);
+    loansOf_.clear();
+    unsaved_.clear();
 }
 
 void Ledger::Lue(const QString& borrower) {
+    loansOf_ = borrower;
+    unsaved_.clear();
     if (const auto file = loanFileName(borrower))
         readRecords(*file, muisti2_);
 }
 
-SaveOutcome Ledger::saveLoans(const QString& borrower) const {
-    if (const auto file = loanFileName(borrower))
-        return write(*file, muisti2_);
-    return {SaveOutcome::Kind::Unnamable, borrower};
+Outcome Ledger::saveLoans() {
+    const auto file = loanFileName(loansOf_);
+    if (!file)
+        return {Problem::Unnamable, loansOf_};
+    Change change{std::exchange(unsaved_, QString()), {}};
+    if (!addTable(change, *file, muisti2_))
+        return {Problem::Failed, *file};
+    return apply(change);
 }
 
 QStringList Ledger::loans() const {
     return filled(muisti2_);
 }
 
-bool Ledger::addLoan(const QString& loan) {
-    const int slot = firstFreeSlot(muisti2_);
-    if (slot < 0)
-        return false;
-    muisti2_[std::size_t(slot)] = loan;
-    return true;
+LoanTable Ledger::loansOn(const QString& borrower) const {
+    LoanTable table;
+    if (const auto file = loanFileName(borrower))
+        readRecords(*file, table);
+    return table;
 }
 
-bool Ledger::replaceLoan(const QString& loan, const QString& edited) {
-    const int slot = slotOf(muisti2_, loan);
-    if (slot < 0)
-        return false;
-    muisti2_[std::size_t(slot)] = edited;
-    return true;
-}
-
-void Ledger::dropLoans(const QList<int>& places) {
-    const QStringList before = loans();
-    ledger::MuistiClear(muisti2_);
-    std::size_t slot = 0;
-    for (int place = 0; place < before.size(); ++place) {
-        if (!places.contains(place))
-            muisti2_[slot++] = before[place];
-    }
+// False when a character of the table cannot be held, which the checks make impossible for
+// anything typed here, but not for a register from elsewhere.
+bool Ledger::addTable(Change& change, const QString& file, std::span<const QString> table) const {
+    const std::optional<QByteArray> bytes = recordBytes(header_ ? header_() : QString(), table);
+    if (bytes)
+        change.files.append({file, bytes});
+    return bytes.has_value();
 }
 
 // What could not be read was shown as empty, so writing over it would lose it.
-SaveOutcome Ledger::write(const QString& fileName, std::span<const QString> table) const {
-    if (!mayReplace(fileName))
-        return {SaveOutcome::Kind::Refused, fileName};
-    if (!writeRecords(fileName, header_(), table))
-        return {SaveOutcome::Kind::Failed, fileName};
-    return {SaveOutcome::Kind::Saved, fileName};
+Outcome Ledger::replaceable(const Change& change) const {
+    for (const FileChange& file : change.files) {
+        if (file.bytes && !mayReplace(file.file))
+            return {Problem::Unreadable, file.file};
+    }
+    return {};
+}
+
+Outcome Ledger::apply(const Change& change) {
+    if (const Outcome refused = replaceable(change); !refused.done())
+        return refused;
+    for (const FileChange& file : change.files) {
+        if (!file.bytes) {
+            // The files that still name it are in place, so one left behind is only a stray.
+            QFile::remove(file.file);
+            continue;
+        }
+        // Private: the register is nobody else's business.
+        FileReplacement replacement(file.file, FileReplacement::Links::Follow, 0600);
+        if (!replacement.open() || !replacement.write(*file.bytes) || !replacement.commit())
+            return {Problem::Failed, file.file};
+    }
+    if (changed_)
+        changed_();
+    return {};
 }
 
 } // namespace ledger

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/Change.h"
+#include "ledger/Outcome.h"
 #include "ledger/Tables.h"
 
 #include <QList>
@@ -10,67 +12,80 @@
 
 namespace ledger {
 
-// How a save ended, with the file it concerned.
-struct SaveOutcome {
-    enum class Kind {
-        Saved,
-        Refused,  // the file on disk could not be read, so replacing it would lose it
-        Failed,   // the file could not be written; it still holds what it held
-        Unnamable // the borrower's name cannot name a loan file
-    };
-    Kind kind;
-    QString file;
-    bool saved() const { return kind == Kind::Saved; }
-};
-
 // The register of names, the borrower whose loans are in memory, and those loans: what the
-// window shows, and what its commands read, check, change and save. Slots are kept as the files
-// keep them, so a save writes back the slots as they were read.
+// window and the command line show, and the one way any of them changes a data file. Every rule
+// of the data is checked here, and every change is one Change applied in the order that loses
+// nothing. Slots are kept as the files keep them, so a save writes back the slots as they were.
 class Ledger {
   public:
-    // The first line of every file it writes.
-    explicit Ledger(std::function<QString()> header);
+    // The first line of every file it writes; a ledger that only reads needs none.
+    explicit Ledger(std::function<QString()> header = {});
+
+    // Told after every change of the files, so that views can follow.
+    void onChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
     const NameTable& muisti() const { return muisti_; }
     const LoanTable& muisti2() const { return muisti2_; }
+    // The borrower the user last picked.
     const QString& kenen() const { return kenen_; }
     void setKenen(const QString& borrower) { kenen_ = borrower; }
+    // Whose loans are in memory: empty when nobody's.
+    const QString& loansOf() const { return loansOf_; }
 
     // The register.
     void LueNimet();
-    SaveOutcome TallennaNimet() const;
-    // Whether a save may replace the register now on disk; see mayReplace.
-    SaveOutcome registerReplaceable() const;
+    // Writes the register as it is in memory: nothing to take back.
+    Outcome TallennaNimet();
     QStringList names() const;
     bool hasNames() const { return anyFilled(muisti_); }
     bool registered(const QString& name) const { return slotOf(muisti_, name) >= 0; }
-    // The slot the name took, or -1 when every slot is taken.
-    int addName(const QString& name);
-    void setName(int slot, const QString& name) { muisti_[std::size_t(slot)] = name; }
+    // The register, or a loan file of a name in memory, that exists but is not ours; empty when
+    // all are.
+    QString unreadableFile() const;
+    bool registerOnDisk() const;
 
     // The loans in memory.
     void MuistiClear();
     // Reads the borrower's loans over the slots in memory; nothing for a name without a file.
     void Lue(const QString& borrower);
-    SaveOutcome saveLoans(const QString& borrower) const;
+    // Writes the loans in memory to the file of the borrower they belong to, with the change
+    // made to them since they were read.
+    Outcome saveLoans();
     QStringList loans() const;
     bool hasLoans() const { return anyFilled(muisti2_); }
     bool holdsLoan(const QString& loan) const { return slotOf(muisti2_, loan) >= 0; }
-    // False when every slot is taken.
-    bool addLoan(const QString& loan);
-    // False when no slot holds the loan; the first that does takes the edit.
-    bool replaceLoan(const QString& loan, const QString& edited);
-    // Drops the filled loans at the given places in the order loans() gives them, and moves the
-    // rest up into the first slots.
+    // The loans of any borrower, read from the file; nothing for one without a file.
+    LoanTable loansOn(const QString& borrower) const;
+
+    // A new borrower in the lowest free slot, with an empty loan file written before the
+    // register names them. The loans in memory are emptied.
+    Outcome addBorrower(const QString& name);
+    // Puts the loan into the lowest free slot of the loans in memory; saveLoans() stores it.
+    Problem addLoan(const QString& loan);
+    // The first slot holding the loan in memory takes the edit; saveLoans() stores it.
+    Problem replaceLoan(const QString& loan, const QString& edited);
+    // Drops the filled loans at the given places in the order loans() gives them, moves the rest
+    // up into the first slots; saveLoans() stores it.
     void dropLoans(const QList<int>& places);
+    // Frees the borrower's slot, saves the register, then removes the loan file: a save that
+    // fails leaves the borrower as they were.
+    Outcome deleteBorrower(const QString& borrower);
+
+    // Replaces or removes the files of the change, in its order. Nothing is written when any
+    // file to replace is not ours; a failed write stops the change there.
+    Outcome apply(const Change& change);
 
   private:
-    SaveOutcome write(const QString& fileName, std::span<const QString> table) const;
+    bool addTable(Change& change, const QString& file, std::span<const QString> table) const;
+    Outcome replaceable(const Change& change) const;
 
     std::function<QString()> header_;
+    std::function<void()> changed_;
     NameTable muisti_;
     LoanTable muisti2_;
     QString kenen_;
+    QString loansOf_;
+    QString unsaved_; // what was done to the loans in memory since they were read
 };
 
 } // namespace ledger

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/EntryRules.h"
+
 #include <QString>
 
 // The steps of the guided help, as the hint line shows them.
@@ -28,8 +30,8 @@ inline const QString kBorrowerDeleted =
 // The texts the program itself shows in its lists and boxes.
 namespace ui_text {
 
-inline const QString kPrompt = QStringLiteral("Lainaajan nimi:");
-inline const QString kNoBorrowers = QStringLiteral("[EI LAINAAJIA!]");
-inline const QString kNoLoans = QStringLiteral("[EI LAINAA!]");
+inline const QString& kPrompt = ledger::kNobodyChosen;
+inline const QString& kNoBorrowers = ledger::kNoBorrowers;
+inline const QString& kNoLoans = ledger::kNoLoans;
 
 } // namespace ui_text

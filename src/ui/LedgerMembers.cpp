@@ -49,35 +49,37 @@ void Saldori::Lue1() {
     ledger_.Lue(Lainaaja1->currentText());
 }
 
+// The loans in memory are the borrower's whose file they were read from, so each of these
+// writes that file, whichever box named the borrower.
 bool Saldori::TallennaLaina() {
     if (Lainaaja1->currentText().isEmpty())
         return true;
-    return saved(ledger_.saveLoans(Lainaaja1->currentText()));
+    return saved(ledger_.saveLoans());
 }
 
 bool Saldori::TallennaMuokkaus() {
     if (Lainaaja->currentText().isEmpty())
         return true;
-    return saved(ledger_.saveLoans(Lainaaja->currentText()));
+    return saved(ledger_.saveLoans());
 }
 
 bool Saldori::TallennaLaina1() {
-    return saved(ledger_.saveLoans(ledger_.kenen()));
+    return saved(ledger_.saveLoans());
 }
 
-bool Saldori::saved(const ledger::SaveOutcome& outcome) {
-    using Kind = ledger::SaveOutcome::Kind;
-    switch (outcome.kind) {
-    case Kind::Saved:
+bool Saldori::saved(const ledger::Outcome& outcome) {
+    using ledger::Problem;
+    switch (outcome.problem) {
+    case Problem::None:
         return true;
-    case Kind::Refused:
+    case Problem::Unreadable:
         ask(msg::unreadableFile(outcome.file));
         break;
-    case Kind::Failed:
-        ask(msg::saveFailed(outcome.file));
-        break;
-    case Kind::Unnamable: // only a register from elsewhere holds such a name
+    case Problem::Unnamable: // only a register from elsewhere holds such a name
         ask(msg::unusableBorrower(outcome.file));
+        break;
+    default:
+        ask(msg::saveFailed(outcome.file));
         break;
     }
     return false;

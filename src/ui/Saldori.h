@@ -243,7 +243,7 @@ class Saldori : public QWidget {
     void connectHandlers();
     Answer ask(const Message& message);
     // False, once the user is told why, when the save did not happen.
-    bool saved(const ledger::SaveOutcome& outcome);
+    bool saved(const ledger::Outcome& outcome);
 
     // The helpers of the handlers, each in its handlers' file.
     struct AddBorrowerSteps;

@@ -1,8 +1,7 @@
 // Downloading a release and handing over to its updater.
 #include "ledger/FileReplacement.h"
+#include "ledger/Ledger.h"
 #include "ledger/LoanFile.h"
-#include "ledger/RecordFile.h"
-#include "ledger/Tables.h"
 #include "platform/Launcher.h"
 #include "platform/Transfers.h"
 #include "ui/Messages.h"
@@ -64,9 +63,9 @@ struct Saldori::DownloadSteps {
     static bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
                                  QString& unsaved) {
         // The register on disk, and the names in memory should it be unreadable.
-        ledger::NameTable onDisk;
-        ledger::readRecords(ledger::kRegisterFile, onDisk);
-        std::vector<QString> registered(onDisk.begin(), onDisk.end());
+        ledger::Ledger onDisk;
+        onDisk.LueNimet();
+        std::vector<QString> registered(onDisk.muisti().begin(), onDisk.muisti().end());
         registered.insert(registered.end(), window.ledger_.muisti().begin(),
                           window.ledger_.muisti().end());
         for (const std::optional<QString>& name : names) {

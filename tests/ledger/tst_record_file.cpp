@@ -1,4 +1,3 @@
-#include "commands/EntryCheck.h"
 #include "ledger/Ledger.h"
 #include "ledger/LoanFile.h"
 #include "ledger/RecordFile.h"
@@ -151,39 +150,6 @@ class RecordFileTest : public QObject {
             expected << "vanha";
         QCOMPARE(QStringList(table.begin(), table.end()), expected);
         QCOMPARE(ledger::mayReplace("f.kdx"), replaceable);
-    }
-
-    // A letter typed with a separate accent is kept as the one letter the code page holds; what
-    // would read back as another text (byte order marks, lone surrogates) cannot be stored.
-    void entriesAsStored() {
-        for (const QString& text : {u"\uFEFFAino"_qs, u"\uFFFEAino"_qs, u"Aino"_qs + QChar(0xD83D),
-                                    u"Ai"_qs + QChar(0xDE00) + u'n'})
-            QVERIFY2(!ledger::isStorable(text), text.toUtf8().toHex().constData());
-        const QString zoe = entry::asStored(u" Zoe\u0308 "_qs);
-        QCOMPARE(zoe, u"Zo\u00EB"_qs);
-        QCOMPARE(entry::checkNewName(zoe, ledger::NameTable{}), entry::NameProblem::None);
-        // The header never holds a record's marker, and what the file cannot hold becomes "?".
-        QCOMPARE(ledger::recordHeader("sal×dori", "9:00μ.μ."), "saldori muistaa! 9:00?.?.");
-    }
-
-    // The model without a window: slots kept as in the files, and why a save did not happen.
-    void ledgerAlone() {
-        using Kind = ledger::SaveOutcome::Kind;
-        ledger::Ledger ledger([] { return u"h"_qs; });
-        for (const char* loan : {"a", "b", "c", "d"})
-            ledger.addLoan(loan);
-        QVERIFY(ledger.replaceLoan("b", "B") && !ledger.replaceLoan("x", "y"));
-        ledger.dropLoans({0, 2});
-        QCOMPARE(QStringList(ledger.muisti2().begin(), ledger.muisti2().begin() + 3),
-                 (QStringList{"B", "d", ""}));
-        writeBytes("Aino.kdx", "h\r\nAino\xC3\x97\r\n"); // another program's
-        QCOMPARE(ledger.saveLoans("Aino").kind, Kind::Refused);
-        QCOMPARE(ledger.saveLoans("../x").kind, Kind::Unnamable);
-        onFullDisk([&] { QCOMPARE(ledger.saveLoans("Liisa").kind, Kind::Failed); });
-        QVERIFY(ledger.saveLoans("Liisa").saved());
-        ledger.MuistiClear();
-        ledger.Lue("Liisa");
-        QCOMPARE(ledger.loans(), (QStringList{"B", "d"}));
     }
 
     void fileName_data() {

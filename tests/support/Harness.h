@@ -1,6 +1,7 @@
 #pragma once
 
 // Opens the window on a folder of its own, drives it as a user does and reads what it wrote.
+#include "support/Files.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
@@ -8,18 +9,11 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <csignal>
-#include <sys/resource.h>
 
 // Lets a failed comparison of messages print both.
 inline char* toString(const Message& m) {
     return QTest::toString(
         std::tuple(m.text, int(m.icon), int(m.buttons), m.caption, int(m.byDefault)));
-}
-
-// The row of a data-driven test whose one column is "row".
-template <typename Row> const Row& fetch() {
-    return *static_cast<const Row*>(QTest::qData("row", qMetaTypeId<Row>()));
 }
 
 // Records every message and answers from a queue, OK when the queue is empty.
@@ -31,67 +25,6 @@ struct RecordingDialogs final : Dialogs {
     QList<Message> shown;
     QQueue<Answer> answers;
 };
-
-// A fresh working folder; the previous one is restored when it goes.
-struct TempWorkDir {
-    TempWorkDir() { QDir::setCurrent(dir.path()); }
-    ~TempWorkDir() { QDir::setCurrent(previous); }
-    QString previous = QDir::currentPath();
-    QTemporaryDir dir;
-};
-
-inline QByteArray readBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeBytes(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(fileName));
-}
-
-// Data files: a header line, then "value×" CR LF per slot.
-inline const QByteArray kHeader = "saldori muistaa! 6.12.2026 9:00:00\r\n";
-
-inline QByteArray records(const QStringList& slotValues, int slotCount) {
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes;
-    for (int slot = 0; slot < slotCount; ++slot)
-        bytes += encoder(slotValues.value(slot)) + "\xD7\r\n";
-    return bytes;
-}
-
-inline void writeRecordFile(const QString& fileName, const QStringList& values, int slotCount) {
-    writeBytes(fileName, kHeader + records(values, slotCount));
-}
-
-// The bytes after the header line; "<none>" when there is no such file.
-inline QByteArray recordsIn(const QString& fileName) {
-    const QByteArray bytes = readBytes(fileName);
-    return QFile::exists(fileName) ? bytes.mid(bytes.indexOf("\r\n") + 2) : "<none>";
-}
-
-inline QMap<QString, QByteArray> snapshotWorkDir() {
-    QMap<QString, QByteArray> files;
-    for (const QString& file : QDir().entryList(QDir::Files | QDir::Hidden | QDir::System))
-        files[file] = readBytes(file);
-    return files;
-}
-
-// The values with one slot set, grown to reach it.
-inline QStringList withAt(int slot, const QString& value, QStringList values = {}) {
-    values.resize(std::max(int(values.size()), slot + 1));
-    values[slot] = value;
-    return values;
-}
-
-inline QStringList numbered(const QString& prefix, int count) {
-    QStringList values;
-    for (int i = 0; i < count; ++i)
-        values << prefix + QString::number(i);
-    return values;
-}
 
 inline void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
@@ -278,15 +211,3 @@ class WindowTestCase : public QObject {
         dir.reset();
     }
 };
-
-// Runs `act` with every file write of this process failing, as on a full disk.
-template <typename Act> void onFullDisk(Act act) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit previous = limit;
-    limit.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    act();
-    setrlimit(RLIMIT_FSIZE, &previous);
-}
