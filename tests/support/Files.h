@@ -10,12 +10,16 @@ template <typename Row> const Row& fetch() {
     return *static_cast<const Row*>(QTest::qData("row", qMetaTypeId<Row>()));
 }
 
-// A fresh working folder; the previous one is restored when it goes.
+// A fresh working folder inside a temporary parent of its own, so that a name escaping it with
+// ".." is still removed with it; the previous folder is restored when it goes.
 struct TempWorkDir {
-    TempWorkDir() { QDir::setCurrent(dir.path()); }
+    TempWorkDir() {
+        QDir(parent.path()).mkdir("work");
+        QDir::setCurrent(parent.filePath("work"));
+    }
     ~TempWorkDir() { QDir::setCurrent(previous); }
     QString previous = QDir::currentPath();
-    QTemporaryDir dir;
+    QTemporaryDir parent;
 };
 
 inline QByteArray readBytes(const QString& fileName) {

@@ -145,12 +145,15 @@ class WindowTestCase : public QObject {
 
     // Settles, then clicks a control, picks "combo>entry", ticks "list>entry", clicks the text of
     // "list:entry", replaces the text of "box<text" as typed, double-clicks "Name*2"; "!Name..."
-    // acts at once. At once too: "Enter", "Space", "Esc", "Tab", "Backtab" and "Down" are keys, a
-    // number is that many ticks of every timer, "=Name" tabs onto a control, other text is typed.
+    // acts at once. At once too: "Enter", "Space", "Esc", "Tab", "Backtab", the arrows, "Home" and
+    // "End" are keys, a number is that many ticks of every timer, "=Name" tabs onto a control,
+    // other text is typed.
     void act(const QStringList& actions) {
-        const QMap<QString, Qt::Key> keys = {{"Enter", Qt::Key_Return},    {"Space", Qt::Key_Space},
-                                             {"Esc", Qt::Key_Escape},      {"Tab", Qt::Key_Tab},
-                                             {"Backtab", Qt::Key_Backtab}, {"Down", Qt::Key_Down}};
+        const QMap<QString, Qt::Key> keys = {
+            {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space},     {"Esc", Qt::Key_Escape},
+            {"Tab", Qt::Key_Tab},      {"Backtab", Qt::Key_Backtab}, {"Down", Qt::Key_Down},
+            {"Up", Qt::Key_Up},        {"Left", Qt::Key_Left},       {"Right", Qt::Key_Right},
+            {"Home", Qt::Key_Home},    {"End", Qt::Key_End}};
         for (QString action : actions) {
             const bool atOnce = action.startsWith(u'!') && action.remove(0, 1).size();
             const qsizetype cut = action.indexOf(QRegularExpression("[>:<]|\\*2$"));
