@@ -332,22 +332,23 @@ class CommandsTest : public WindowTestCase {
         QTest::addColumn<FailedSaveRow>("row");
         const QStringList all = {"a", "b", "c"};
         // clang-format off
-        QTest::newRow("new borrower") << FailedSaveRow{{"LLainaaja", "Uusi<Liisa", "OK"}, "Liisa.kdx", {}};
-        QTest::newRow("loan")         << FailedSaveRow{{"LLaina", "Lainaaja1>Aino", "LainaLisaa<d", "OK1"}, "Aino.kdx", {}};
+        QTest::newRow("new borrower") << FailedSaveRow{{"Apua", "Ohjeet", "ohjellainaaja", "LLainaaja", "Uusi<Liisa", "OK"}, "Liisa.kdx", {}};
+        QTest::newRow("loan")         << FailedSaveRow{{"Apua", "Ohjeet", "ohjellaina", "LLaina", "Lainaaja1>Aino", "LainaLisaa<d", "OK1"}, "Aino.kdx", {}};
         QTest::newRow("edit")         << FailedSaveRow{{"Muokkaa", "Laina:a", "Mtlaina<d", "Tallenna"}, "Aino.kdx", all};
-        QTest::newRow("one loan")     << FailedSaveRow{{"Laina>b", "PLaina"}, "Aino.kdx", all};
+        QTest::newRow("one loan")     << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplaina", "Lainaaja>Aino", "Laina>b", "PLaina"}, "Aino.kdx", all};
         // After a failed save the file still holds the loans, so nobody is offered for deletion.
-        QTest::newRow("all loans")    << FailedSaveRow{{"Laina>a", "Laina>b", "Laina>c", "PLaina"}, "Aino.kdx", all};
-        QTest::newRow("borrower")     << FailedSaveRow{{"PLainaaja"}, "nimet.kdx", {}};
+        QTest::newRow("all loans")    << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplaina", "Lainaaja>Aino", "Laina>a", "Laina>b", "Laina>c", "PLaina"}, "Aino.kdx", all};
+        QTest::newRow("borrower")     << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplainaaja", "Lainaaja>Aino", "PLainaaja"}, "nimet.kdx", {}};
         // clang-format on
     }
 
     void failedSave() {
         const auto& [steps, failedFile, listed] = fetch<FailedSaveRow>();
         openOn({"a", "b", "c"}, "Aino", {});
-        c<QLabel>("ohjeteksti")->show(); // guided help
         const auto before = snapshotWorkDir();
-        onFullDisk([&, &steps = steps] { act(steps); });
+        // The save is the last step; guided help, where a row starts it, must not call it done.
+        act(steps.mid(0, steps.size() - 1));
+        onFullDisk([&, &steps = steps] { act({steps.last()}); });
         QCOMPARE(dialogs.shown, QList<Message>{msg::saveFailed(failedFile)});
         QCOMPARE(snapshotWorkDir(), before);
         QCOMPARE(entries(c<QListWidget>("Laina")), listed);
