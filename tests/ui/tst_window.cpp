@@ -233,15 +233,52 @@ class WindowTest : public WindowTestCase {
         QCOMPARE(colourCodes(), after);
     }
 
-    // With no window manager to hand the move to, the window follows the left button itself.
+    // Presses (L, R), moves (m) and releases (l, r) on the surface; whether the window manager
+    // takes a move over; the moves handed to it, and the steps the window then went by itself.
+    // Once it has taken one, the window does not see the release: another press ends that drag.
+    void drag_data() {
+        QTest::addColumn<std::tuple<QString, bool, int, int>>("row");
+        QTest::newRow("by hand while held") << std::tuple{u"Lmmlm"_qs, false, 1, 2};
+        QTest::newRow("handed over once") << std::tuple{u"LmmLml"_qs, true, 2, 0};
+        QTest::newRow("second button") << std::tuple{u"LRmrml"_qs, false, 0, 0};
+        QTest::newRow("right button") << std::tuple{u"Rmr"_qs, false, 0, 0};
+    }
+
     void drag() {
+        const auto& [steps, takes, handed, stepsByHand] =
+            fetch<std::tuple<QString, bool, int, int>>();
+        static int handedOver;
+        static bool windowManagerTakes;
+        handedOver = 0, windowManagerTakes = takes;
+        systemMove = [](QWindow&) {
+            ++handedOver;
+            return windowManagerTakes;
+        };
+        reopen();
         const QPoint start = w->pos(), shift(30, 20);
-        for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
-            QTest::mousePress(w.get(), button, {}, kSurface);
-            QTest::mouseMove(w.get(), kSurface + shift);
-            QTest::mouseRelease(w.get(), button, {}, kSurface + shift);
+        for (const QChar step : steps) {
+            const Qt::MouseButton button =
+                step.toLower() == u'r' ? Qt::RightButton : Qt::LeftButton;
+            if (step == u'm')
+                QTest::mouseMove(w.get(), kSurface + shift);
+            else if (step.isUpper())
+                QTest::mousePress(w.get(), button, {}, kSurface);
+            else
+                QTest::mouseRelease(w.get(), button, {}, kSurface);
         }
-        QCOMPARE(w->pos(), start + shift);
+        systemMove = desktopSystemMove;
+        QCOMPARE(handedOver, handed);
+        QCOMPARE(w->pos(), start + stepsByHand * shift);
+    }
+
+    // A register saved as UTF-16 is told of at the start, once, and every command refuses it.
+    void registerOfAnotherProgram() {
+        const QByteArray utf16 = QStringEncoder(QStringEncoder::Utf16)(u"h\r\nAino×\r\n"_qs);
+        writeBytes("nimet.kdx", utf16);
+        reopen();
+        act({"LLainaaja", "LLaina", "Muokkaa", "PLaina", "PLainaaja"});
+        QCOMPARE(dialogs.shown, QList<Message>(6, msg::unreadableFile("nimet.kdx")));
+        QCOMPARE(snapshotWorkDir(), (QMap<QString, QByteArray>{{"nimet.kdx", utf16}}));
     }
 
     // An empty register: each command only says so, four flashes, the label left yellow; or quits.
