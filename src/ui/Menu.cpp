@@ -32,7 +32,7 @@ void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
         varinvaihto();
 }
 
-// A press of the left button alone on the surface starts one drag: the window manager takes it
+// A press on the surface starts one drag with the left button alone: the window manager takes it
 // over, or else the window follows the mouse itself while that button alone is held. The window
 // does not see the release of a move the window manager took, so only a new press starts another.
 void Saldori::dragWindow(Qt::MouseButtons buttons, QPoint globalPosition) {

@@ -91,7 +91,7 @@ void Saldori::paintEvent(QPaintEvent*) {
 // Only the bare surface moves the window; a press on a control belongs to the control.
 void Saldori::mousePressEvent(QMouseEvent* event) {
     dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    drag_ = event->buttons() == Qt::LeftButton ? Drag::Pressed : Drag::None;
+    drag_ = Drag::Pressed;
     event->accept();
 }
 
