@@ -5,9 +5,6 @@
 #include "ledger/StorableText.h"
 #include "support/Files.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 using ledger::Outcome;
 using ledger::Problem;
 
@@ -128,18 +125,6 @@ class LedgerTest : public QObject {
         QCOMPARE(ledger.unreadableFile(), "Liisa.kdx");
         ledger.Lue("../x");
         QCOMPARE(ledger.saveLoans().problem, Problem::Unnamable);
-    }
-
-    // A data folder whose name is not UTF-8 keeps its data as any other.
-    void folderNamedInAnotherCodePage() {
-        QVERIFY(::mkdir("lat\xE4in", 0700) == 0 && ::chdir("lat\xE4in") == 0);
-        ledger::Ledger ledger([] { return u"h"_qs; });
-        QCOMPARE(ledger.addBorrower("Pekka").problem, Problem::None);
-        QCOMPARE(recordsIn("nimet.kdx"), records({"Pekka"}, 100));
-        QCOMPARE(recordsIn("Pekka.kdx"), records({}, 30));
-        // The toolkit could not name the folder to remove it.
-        QVERIFY(!::unlink("nimet.kdx") && !::unlink("Pekka.kdx") && !::chdir("..") &&
-                !::rmdir("lat\xE4in"));
     }
 
     // A letter typed with a separate accent is kept as the one letter the code page holds; what

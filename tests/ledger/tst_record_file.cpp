@@ -62,13 +62,12 @@ template <typename Table> int wholeSave(const QString& fileName) {
 
 // A file's bytes (none: no file), the slots read from it, whether a save may replace it.
 using ReaderRow = std::tuple<QByteArray, QStringList, bool>;
-using ledger::Problem;
 using Names = std::pair<QString, QString>;
 struct SaveRow {
     QString file;
     int oldRecords; // -1: no old file
     int oldMode;
-    int failingSync; // counted from 1 at the save; 0: none
+    int failingSync; // counted from 1 at the save; 0: none; -1: in a folder named in Latin-1
     ledger::Problem problem;
     int modeAfter;
 };
@@ -190,23 +189,25 @@ class RecordFileTest : public QObject {
         QCOMPARE(snapshotWorkDir().keys(), kept);
     }
 
-    // Done only once every sync succeeded, and never failed once in place; a new file private, an
-    // old one keeping its mode; a read-only one kept.
+    // Done once every sync succeeded, never failed once in place; a new file private, a read-only
+    // one kept.
     void saves_data() {
         QTest::addColumn<SaveRow>("row");
         // clang-format off
-        QTest::newRow("new file, private")  << SaveRow{"f.kdx", -1, 0, 0, Problem::None, 0600};
-        QTest::newRow("old file keeps mode") << SaveRow{"f.kdx", 30, 0644, 0, Problem::None, 0644};
-        QTest::newRow("register of 100")    << SaveRow{"nimet.kdx", 100, 0640, 0, Problem::None, 0640};
-        QTest::newRow("register of 101")    << SaveRow{"nimet.kdx", 101, 0640, 0, Problem::Unreadable, 0640};
-        QTest::newRow("read-only file")     << SaveRow{"f.kdx", 30, 0444, 0, Problem::Failed, 0444};
-        QTest::newRow("file sync fails")    << SaveRow{"f.kdx", 30, 0644, 1, Problem::Failed, 0644};
-        QTest::newRow("folder sync fails")  << SaveRow{"f.kdx", -1, 0, 2, Problem::Unconfirmed, 0600};
+        QTest::newRow("new file, private")  << SaveRow{"f.kdx", -1, 0, 0, ledger::Problem::None, 0600};
+        QTest::newRow("old file keeps mode") << SaveRow{"f.kdx", 30, 0644, 0, ledger::Problem::None, 0644};
+        QTest::newRow("register of 100")    << SaveRow{"nimet.kdx", 100, 0640, 0, ledger::Problem::None, 0640};
+        QTest::newRow("register of 101")    << SaveRow{"nimet.kdx", 101, 0640, 0, ledger::Problem::Unreadable, 0640};
+        QTest::newRow("read-only file")     << SaveRow{"f.kdx", 30, 0444, 0, ledger::Problem::Failed, 0444};
+        QTest::newRow("file sync fails")    << SaveRow{"f.kdx", 30, 0644, 1, ledger::Problem::Failed, 0644};
+        QTest::newRow("folder sync fails")  << SaveRow{"f.kdx", -1, 0, 2, ledger::Problem::Unconfirmed, 0600};
+        QTest::newRow("folder not UTF-8")   << SaveRow{"f.kdx", 30, 0644, -1, ledger::Problem::None, 0644};
         // clang-format on
     }
 
     void saves() {
         const auto& [name, oldRecords, oldMode, failing, problem, mode] = fetch<SaveRow>();
+        QVERIFY(failing >= 0 || (!::mkdir("lat\xE4in", 0700) && !::chdir("lat\xE4in")));
         if (oldRecords >= 0) {
             writeRecordFile(name, numbered("n", oldRecords), oldRecords);
             QVERIFY(::chmod(qPrintable(name), mode_t(oldMode)) == 0);
@@ -220,6 +221,7 @@ class RecordFileTest : public QObject {
         QCOMPARE(modeOf(name), mode);
         QCOMPARE(readBytes(name), outcome.done() ? bytes : old);
         QCOMPARE(snapshotWorkDir().keys(), QStringList{name});
+        QVERIFY(failing >= 0 || (!::unlink("f.kdx") && !::chdir("..") && !::rmdir("lat\xE4in")));
     }
 
     // A save killed at any moment leaves each file whole, old or new, and the program reads it.

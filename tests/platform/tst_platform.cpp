@@ -96,7 +96,6 @@ class PlatformTest : public QObject {
         QTimer::singleShot(0, this, [&, cancel = shown.endsWith("Peru")] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box && box->textFormat() == Qt::PlainText);
-            // The whole text, in a box that fits the screen.
             seen << box->windowTitle() << box->text().remove(u'\u200B')
                  << QString::number(box->icon());
             if (box->frameGeometry().width() > box->screen()->availableGeometry().width())

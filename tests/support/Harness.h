@@ -140,7 +140,7 @@ class WindowTestCase : public QObject {
   protected:
     void reopen() {
         w.reset();
-        w = openWindow(Services{dialogs, *opener, transfers, Ticker::Clock::Manual, systemMove});
+        w = openWindow(Services{dialogs, *opener, transfers});
     }
 
     // Settles, then clicks a control, picks "combo>entry", ticks "list>entry", clicks the text of
@@ -196,7 +196,6 @@ class WindowTestCase : public QObject {
     RecordingDialogs dialogs;
     AddressOpener* opener = &desktopAddressOpener();
     Transfers* transfers = nullptr;
-    bool (*systemMove)(QWindow&) = desktopSystemMove;
     std::unique_ptr<TempWorkDir> dir;
     std::unique_ptr<Saldori> w;
 
