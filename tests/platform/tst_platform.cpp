@@ -96,8 +96,7 @@ class PlatformTest : public QObject {
         QTimer::singleShot(0, this, [&, cancel = shown.endsWith("Peru")] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box && box->textFormat() == Qt::PlainText);
-            seen << box->windowTitle() << box->text().remove(u'\u200B')
-                 << QString::number(box->icon());
+            seen << box->windowTitle() << box->text() << QString::number(box->icon());
             if (box->frameGeometry().width() > box->screen()->availableGeometry().width())
                 seen << "leveämpi kuin näyttö";
             for (QAbstractButton* button : box->buttons())
@@ -111,7 +110,7 @@ class PlatformTest : public QObject {
             box->button(cancel ? QMessageBox::Cancel : QMessageBox::Ok)->click();
         });
         const Answer answer = MessageBoxDialogs().show(message);
-        QCOMPARE(seen.join(u' ') + (answer == Answer::Ok ? " OK" : " Peru"),
+        QCOMPARE(seen.join(u' ').remove(u'\u200B') + (answer == Answer::Ok ? " OK" : " Peru"),
                  message.caption + ' ' + message.text + ' ' + shown);
     }
 };

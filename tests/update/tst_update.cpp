@@ -29,8 +29,7 @@ class Server final : public Transfers {
     }
     // The window fetches from its update directory; this server answers in its place, sooner.
     Transfer fetch(const QUrl& url, QIODevice& sink, const TransferLimits& limits) override {
-        // "slow": each transfer takes its deadline, or a minute less a second of the stand-in
-        // clock.
+        // "slow": each transfer takes 59 s of the stand-in clock, or fails at its deadline.
         const std::chrono::milliseconds slow = std::chrono::seconds(fault_ == "slow" ? 59 : 0);
         clock_ += std::min(slow, limits.deadline);
         if (slow > limits.deadline)
