@@ -61,6 +61,8 @@ struct Saldori::AddBorrowerSteps {
 };
 
 void Saldori::LLainaaja_Click() {
+    if (registerRefused())
+        return;
     const bool guided = guidedHelp();
     if (guided) {
         ohjeteksti->setText(hint::kTypeName);

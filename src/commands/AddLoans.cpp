@@ -61,6 +61,8 @@ struct Saldori::AddLoansSteps {
 };
 
 void Saldori::LLaina_Click() {
+    if (registerRefused())
+        return;
     const bool guided = guidedHelp();
     if (!guided) {
         Disabloi();

@@ -9,6 +9,8 @@
 #include <QListWidget>
 
 void Saldori::PLainaaja_Click() {
+    if (registerRefused())
+        return;
     vilkkukohde = Vilkkukohde::PLainaaja;
     Vilkuta->start();
     MuistiClear();

@@ -12,6 +12,8 @@
 #include <QListWidget>
 
 void Saldori::PLaina_Click() {
+    if (registerRefused())
+        return;
     vilkkukohde = Vilkkukohde::PLaina;
     Vilkuta->start();
     if (Lainaaja->currentText() == ui_text::kPrompt) {

@@ -12,6 +12,8 @@
 #include <QListWidget>
 
 void Saldori::Muokkaa_Click() {
+    if (registerRefused())
+        return;
     vilkkukohde = Vilkkukohde::Muokkaa;
     Vilkuta->start();
     if (!ledger_.hasNames()) {

@@ -37,6 +37,17 @@ bool syncFolder(const QString& folder) {
 
 } // namespace
 
+bool writeProtected(const QString& path) {
+    struct stat status {};
+    const QByteArray native = nativePath(path);
+    if (::stat(native.constData(), &status) != 0)
+        return false;
+    // The owner's own bit, also for root, whom access() lets write anything.
+    if (status.st_uid == ::geteuid())
+        return (status.st_mode & S_IWUSR) == 0;
+    return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0;
+}
+
 QString temporaryFileName() {
     return kPrefix.toString() + QString::number(::getpid()) + kSuffix.toString();
 }
@@ -104,7 +115,10 @@ bool FileReplacement::commit() {
         return false;
     }
     temporary_.clear();
-    return syncFolder(QFileInfo(target_).absolutePath());
+    placed_ = true;
+    // By the path as given: an absolute one made from a folder name that is not UTF-8 would
+    // not name the folder again.
+    return syncFolder(QFileInfo(target_).path());
 }
 
 void FileReplacement::discard() {

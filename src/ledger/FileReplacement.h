@@ -27,6 +27,9 @@ class FileReplacement {
     QIODevice& device() { return file_; }
     bool write(const QByteArray& bytes);
     bool commit();
+    // Whether the new bytes took the file's name, even when commit() failed after that: the
+    // file then holds them, but the disk did not confirm that it keeps the new name.
+    bool placed() const { return placed_; }
 
   private:
     void discard();
@@ -36,7 +39,13 @@ class FileReplacement {
     mode_t newFileMode_;
     QFile file_;
     int fd_ = -1;
+    bool placed_ = false;
 };
+
+// Whether the mode of the file at path, or of the one a symbolic link there names, keeps this
+// process from writing it, root held to the owner's bits too: the user's sign that it must stay
+// as it is. Nothing there is not protected.
+bool writeProtected(const QString& path);
 
 // The temporary name of this process's saves: hidden, and holding the program's name and the
 // process id, so that no user would choose it and a later start can tell whose it was.

@@ -40,7 +40,7 @@ QStringList Ledger::names() const {
 }
 
 QString Ledger::unreadableFile() const {
-    if (!mayReplace(kRegisterFile))
+    if (!registerReadable())
         return kRegisterFile;
     for (const QString& name : names()) {
         const auto file = loanFileName(name);
@@ -48,6 +48,10 @@ QString Ledger::unreadableFile() const {
             return *file;
     }
     return QString();
+}
+
+bool Ledger::registerReadable() const {
+    return mayReplace(kRegisterFile);
 }
 
 bool Ledger::registerOnDisk() const {
@@ -97,11 +101,14 @@ bool Ledger::addTable(Change& change, const QString& file, std::span<const QStri
     return bytes.has_value();
 }
 
-// What could not be read was shown as empty, so writing over it would lose it.
+// What could not be read was shown as empty, so writing over it would lose it; what the user
+// made read-only, they asked us to leave alone.
 Outcome Ledger::replaceable(const Change& change) const {
     for (const FileChange& file : change.files) {
         if (file.bytes && !mayReplace(file.file))
             return {Problem::Unreadable, file.file};
+        if (writeProtected(file.file))
+            return {Problem::Failed, file.file};
     }
     return {};
 }
@@ -109,6 +116,7 @@ Outcome Ledger::replaceable(const Change& change) const {
 Outcome Ledger::apply(const Change& change) {
     if (const Outcome refused = replaceable(change); !refused.done())
         return refused;
+    QString unconfirmed;
     for (const FileChange& file : change.files) {
         if (!file.bytes) {
             // The files that still name it are in place, so one left behind is only a stray.
@@ -117,12 +125,16 @@ Outcome Ledger::apply(const Change& change) {
         }
         // Private: the register is nobody else's business.
         FileReplacement replacement(file.file, FileReplacement::Links::Follow, 0600);
-        if (!replacement.open() || !replacement.write(*file.bytes) || !replacement.commit())
+        if (replacement.open() && replacement.write(*file.bytes) && replacement.commit())
+            continue;
+        if (!replacement.placed())
             return {Problem::Failed, file.file};
+        // The file holds the change, so the files after it must follow, or they would disagree.
+        unconfirmed = file.file;
     }
     if (changed_)
         changed_();
-    return {};
+    return {unconfirmed.isEmpty() ? Problem::None : Problem::Unconfirmed, unconfirmed};
 }
 
 } // namespace ledger

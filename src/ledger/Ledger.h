@@ -42,6 +42,8 @@ class Ledger {
     // The register, or a loan file of a name in memory, that exists but is not ours; empty when
     // all are.
     QString unreadableFile() const;
+    // Whether the register on disk, if any, is one of ours: the one file every command needs.
+    bool registerReadable() const;
     bool registerOnDisk() const;
 
     // The loans in memory.
@@ -72,7 +74,8 @@ class Ledger {
     Outcome deleteBorrower(const QString& borrower);
 
     // Replaces or removes the files of the change, in its order. Nothing is written when any
-    // file to replace is not ours; a failed write stops the change there.
+    // file to replace is not ours, or any file is read-only; a failed write stops the change
+    // there, but a file in place whose sync failed does not (Unconfirmed).
     Outcome apply(const Change& change);
 
   private:

@@ -18,13 +18,15 @@ enum class Problem {
     NotHeld,    // the loan is not among the loans in memory
     Unreadable, // a file on disk is not ours, so replacing it would lose it
     Failed,     // a file could not be written; it still holds what it held
-    Unnamable   // a registered name that cannot name a loan file (a register from elsewhere)
+    Unnamable,  // a registered name that cannot name a loan file (a register from elsewhere)
+    Unconfirmed // done, but the disk did not confirm that it keeps the file
 };
 
 struct Outcome {
     Problem problem = Problem::None;
     QString file; // the file, or the name, the problem concerns
-    bool done() const { return problem == Problem::None; }
+    // The files hold the change.
+    bool done() const { return problem == Problem::None || problem == Problem::Unconfirmed; }
 };
 
 } // namespace ledger

@@ -15,6 +15,9 @@ namespace {
 
 constexpr char kMarkerByte = char(0xD7);
 constexpr qint64 kBlockSize = 64 * 1024;
+// The program writes lines of a few hundred bytes at most; a line far longer is no record of
+// ours, and reading on would cost memory or time in proportion to it.
+constexpr qint64 kMaxLineBytes = 64 * 1024;
 
 bool endsLine(char byte) {
     return byte == '\n' || byte == '\r';
@@ -34,17 +37,18 @@ template <typename Consume> bool readBlocks(QIODevice& device, Consume&& consume
     }
 }
 
-// Walks the bytes line by line; only the part of a line before its first marker is kept, so a
-// huge line costs no more memory than its prefix.
+// Walks the bytes line by line; only the part of a line before its first marker is kept. Reading
+// stops at a line too long to be a record.
 class RecordScanner {
   public:
     explicit RecordScanner(std::span<QString> table) : table_(table) {}
 
-    bool full() const { return next_ >= table_.size(); }
+    bool done() const { return next_ >= table_.size() || lineBytes_ > kMaxLineBytes; }
 
     void feed(const char* data, qint64 size) {
-        for (qint64 i = 0; i < size && !full(); ++i) {
+        for (qint64 i = 0; i < size && !done(); ++i) {
             const char byte = data[i];
+            lineBytes_ = endsLine(byte) ? 0 : lineBytes_ + 1;
             if (endsLine(byte)) {
                 prefix_.clear();
                 markerSeen_ = false;
@@ -63,6 +67,7 @@ class RecordScanner {
     std::span<QString> table_;
     std::size_t next_ = 0;
     QByteArray prefix_;
+    qint64 lineBytes_ = 0;
     bool markerSeen_ = false;
 };
 
@@ -78,6 +83,7 @@ class OwnFileScanner {
         atStart_ = false;
         for (qint64 i = 0; i < size && !foreign_; ++i) {
             const char byte = data[i];
+            lineBytes_ = endsLine(byte) ? 0 : lineBytes_ + 1;
             if (endsLine(byte)) {
                 pastFirstLine_ = true;
                 markerInLine_ = false;
@@ -88,7 +94,7 @@ class OwnFileScanner {
                 moreLines_ = true;
             }
             // Records past the last slot would be lost by the next save.
-            foreign_ = byte == '\0' || records_ > slots_;
+            foreign_ = byte == '\0' || records_ > slots_ || lineBytes_ > kMaxLineBytes;
         }
     }
     bool foreign() const { return foreign_; }
@@ -103,6 +109,7 @@ class OwnFileScanner {
 
     qsizetype slots_;
     qsizetype records_ = 0;
+    qint64 lineBytes_ = 0;
     bool atStart_ = true, pastFirstLine_ = false, moreLines_ = false, markerInLine_ = false;
     bool foreign_ = false;
 };
@@ -126,7 +133,7 @@ void readRecords(QIODevice& device, std::span<QString> table) {
     RecordScanner scanner(table);
     readBlocks(device, [&](const char* data, qint64 size) {
         scanner.feed(data, size);
-        return !scanner.full();
+        return !scanner.done();
     });
 }
 

@@ -16,7 +16,7 @@ inline constexpr char16_t kMarker = u'×';
 // Fills the table from slot 0 upward with the records of the file, one per line (ended by CR,
 // LF or CR LF) that holds the marker: the text before the first marker, trimmed. Other lines are
 // skipped; records beyond the capacity are ignored; table after the last record keep their values.
-// A missing or unreadable file changes nothing.
+// Reading stops at a line of more than 64 KiB. A missing or unreadable file changes nothing.
 void readRecords(const QString& path, std::span<QString> table);
 void readRecords(QIODevice& device, std::span<QString> table);
 
@@ -31,8 +31,8 @@ bool writeRecords(const QString& path, const QString& header, std::span<const QS
 
 // Whether a save may replace what is at path: nothing, or a file that could be read and is not
 // of some other program, that is, one that holds a record or nothing after its first line, no
-// more records than the register (nimet.kdx) or a loan file has slots, no NUL byte and no byte
-// order mark.
+// more records than the register (nimet.kdx) or a loan file has slots, no NUL byte, no byte
+// order mark and no line of more than 64 KiB.
 bool mayReplace(const QString& path);
 
 QString recordHeader(const QString& programName, const QString& dateTime);

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QTextBoundaryFinder>
 #include <optional>
 
 namespace {
@@ -22,6 +23,25 @@ QMessageBox::Icon boxIcon(Icon icon) {
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The box is as wide as its longest word: a word longer than a line gets places to break that show
+// nothing, so that the box fits the screen. Whole characters stay together.
+QString breakLongWords(const QString& text) {
+    constexpr qsizetype kLongestRun = 40;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    QString broken;
+    qsizetype run = 0;
+    for (qsizetype from = 0, to = characters.toNextBoundary(); to > 0;
+         from = to, to = characters.toNextBoundary()) {
+        run = text[from].isSpace() ? 0 : run + 1;
+        if (run > kLongestRun) {
+            broken += QChar(0x200B); // zero width space
+            run = 1;
+        }
+        broken += QStringView(text).sliced(from, to - from);
+    }
+    return broken;
 }
 
 // Keys pressed before a question could be read (typed ahead, or the second of two quick
@@ -52,7 +72,8 @@ class EarlyKeysIgnored final : public QObject {
 } // namespace
 
 Answer MessageBoxDialogs::show(const Message& message) {
-    QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::Ok, parent_);
+    QMessageBox box(boxIcon(message.icon), message.caption, breakLongWords(message.text),
+                    QMessageBox::Ok, parent_);
     // Texts hold names the user typed; "<b>" in a name is part of the name.
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::OkCancel)

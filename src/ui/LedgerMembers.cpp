@@ -1,5 +1,6 @@
 // The window's side of the ledger: which borrower each reader and writer takes, what a failed
 // save tells the user, and how the tables reach the lists.
+#include "ledger/OwnFiles.h"
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
@@ -18,6 +19,8 @@ void Saldori::Form_Load() {
     LueNimet();
     LisaaNimet();
     ledger_.setKenen(Lainaaja->currentText());
+    // Before the user tries anything with what was shown of it.
+    registerRefused();
 }
 
 void Saldori::MuistiClear() {
@@ -72,6 +75,9 @@ bool Saldori::saved(const ledger::Outcome& outcome) {
     switch (outcome.problem) {
     case Problem::None:
         return true;
+    case Problem::Unconfirmed: // the files hold the change: what follows must show it
+        ask(msg::saveUnconfirmed(outcome.file));
+        return true;
     case Problem::Unreadable:
         ask(msg::unreadableFile(outcome.file));
         break;
@@ -83,6 +89,13 @@ bool Saldori::saved(const ledger::Outcome& outcome) {
         break;
     }
     return false;
+}
+
+bool Saldori::registerRefused() {
+    if (ledger_.registerReadable())
+        return false;
+    ask(msg::unreadableFile(ledger::kRegisterFile));
+    return true;
 }
 
 void Saldori::LisaaLainat() {

@@ -17,13 +17,12 @@ void Saldori::menuLabel_MouseMove(QLabel* label) {
     }
 }
 
+bool desktopSystemMove(QWindow& window) {
+    return window.startSystemMove();
+}
+
 void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
-    if (buttons == Qt::LeftButton) {
-        // Where the window manager will not take the move over, the window follows the mouse.
-        QWindow* window = windowHandle();
-        if (window == nullptr || !window->startSystemMove())
-            move(globalPosition - dragOffset_);
-    }
+    dragWindow(buttons, globalPosition);
     if (Vilkuta->isEnabled())
         return;
     const auto labels = menuLabels();
@@ -31,6 +30,22 @@ void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
             return colours::text(label) == colours::kYellow;
         }))
         varinvaihto();
+}
+
+// A press on the surface starts one drag with the left button alone: the window manager takes it
+// over, or else the window follows the mouse itself while that button alone is held. The window
+// does not see the release of a move the window manager took, so only a new press starts another.
+void Saldori::dragWindow(Qt::MouseButtons buttons, QPoint globalPosition) {
+    if (buttons != Qt::LeftButton) {
+        drag_ = Drag::None;
+        return;
+    }
+    if (drag_ == Drag::Pressed) {
+        QWindow* window = windowHandle();
+        drag_ = window && systemMove_(*window) ? Drag::System : Drag::ByHand;
+    }
+    if (drag_ == Drag::ByHand)
+        move(globalPosition - dragOffset_);
 }
 
 std::array<MenuLabel*, 7> Saldori::menuLabels() const {

@@ -21,6 +21,12 @@ inline Message saveFailed(const QString& fileName) {
                                "kirjoittaa ja levyllä on tilaa."),
             Icon::Critical};
 }
+inline Message saveUnconfirmed(const QString& fileName) {
+    return {QStringLiteral("Tiedosto ") + fileName +
+                QStringLiteral(" on tallennettu, mutta levy ei vahvistanut, että muutos säilyy. "
+                               "Tarkista levy ennen kuin sammutat tietokoneen."),
+            Icon::Exclamation};
+}
 // Only a register from elsewhere holds such a name.
 inline Message unusableBorrower(const QString& borrower) {
     return {QStringLiteral("Lainaajan nimi ") + borrower +

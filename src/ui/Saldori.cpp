@@ -30,7 +30,7 @@ Saldori::Saldori(const Services& services, QWidget* parent)
     : QWidget(parent),
       ledger_([] { return ledger::recordHeader(executableBaseName(), localDateTimeText()); }),
       AutoUpdate(services.transfers), dialogs_(services.dialogs),
-      addressOpener_(services.addresses) {
+      addressOpener_(services.addresses), systemMove_(services.systemMove) {
     const Ticker::Clock clock = services.clock;
     setObjectName(QStringLiteral("Saldori"));
     setWindowTitle(kAppTitle);
@@ -91,6 +91,7 @@ void Saldori::paintEvent(QPaintEvent*) {
 // Only the bare surface moves the window; a press on a control belongs to the control.
 void Saldori::mousePressEvent(QMouseEvent* event) {
     dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    drag_ = Drag::Pressed;
     event->accept();
 }
 

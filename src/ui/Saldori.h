@@ -235,6 +235,7 @@ class Saldori : public QWidget {
     std::array<std::pair<QGroupBox*, QWidget*>, 7> panelFocus() const;
     void placeFocus();
     bool borrowerPicked() const;
+    void dragWindow(Qt::MouseButtons buttons, QPoint globalPosition);
 
     void buildControls();
     void applyLayout();
@@ -244,6 +245,8 @@ class Saldori : public QWidget {
     Answer ask(const Message& message);
     // False, once the user is told why, when the save did not happen.
     bool saved(const ledger::Outcome& outcome);
+    // True, once the user is told, when the register on disk is not one the program can keep.
+    bool registerRefused();
 
     // The helpers of the handlers, each in its handlers' file.
     struct AddBorrowerSteps;
@@ -256,6 +259,8 @@ class Saldori : public QWidget {
     Dialogs& dialogs_;
     AddressOpener& addressOpener_;
     QPoint dragOffset_;
+    enum class Drag { None, Pressed, System, ByHand } drag_ = Drag::None;
+    bool (*systemMove_)(QWindow&);
     bool commandRunning_ = false;
     QPointer<QWidget> returnFocus_; // where the user was when a panel opened over the main screen
     QImage backdrop_[2];            // for ordinary and for dense screens

@@ -6,11 +6,13 @@
 #include "update/Limits.h"
 #include "update/TransferErrors.h"
 #include "update/UpdateFiles.h"
+#include "update/WholeUpdate.h"
 
 #include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -37,6 +39,9 @@ void Saldori::tarkista() {
         ask(msg::kCheckFailed);
         closePanel();
     };
+    // Until the update is over, every transfer goes through the one deadline of all of them.
+    update::WholeUpdate whole(*AutoUpdate, update::kWholeUpdate);
+    const QScopedValueRollback<Transfers*> withinWhole(AutoUpdate, &whole);
     const std::optional<QByteArray> versionFile = fetchUpdateFile(URL->text());
     const std::optional<QString> published =
         versionFile ? update::publishedVersion(*versionFile) : std::nullopt;

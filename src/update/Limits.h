@@ -20,4 +20,8 @@ inline constexpr TransferLimits kUpdateFileLimits{kUpdateFileCap, std::chrono::m
 // slower than any broadband line.
 inline constexpr TransferLimits kReleaseFileLimits{64 << 20, std::chrono::minutes(15)};
 
+// The check and the download together, every file of them: a release of a few files takes
+// seconds, so only a server that trickles a long list meets it.
+inline constexpr std::chrono::minutes kWholeUpdate{10};
+
 } // namespace update

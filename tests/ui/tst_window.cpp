@@ -241,15 +241,42 @@ class WindowTest : public WindowTestCase {
         QCOMPARE(colourCodes(), after);
     }
 
-    // With no window manager to hand the move to, the window follows the left button itself.
+    // Presses (L, R), moves (m), releases (l, r); whether the window manager takes a move; the
+    // moves handed to it, the steps the window took itself. It sees no release of a move taken.
+    void drag_data() {
+        QTest::addColumn<std::tuple<QString, bool, int, int>>("row");
+        QTest::newRow("by hand while held") << std::tuple{u"Lmmlm"_qs, false, 1, 2};
+        QTest::newRow("handed over once") << std::tuple{u"LmmLml"_qs, true, 2, 0};
+        QTest::newRow("second button") << std::tuple{u"LRmrml"_qs, false, 0, 0};
+    }
+
     void drag() {
+        static std::pair<int, bool> manager; // moves handed, whether it takes them
+        const auto& [steps, taking, handedOver, byHand] =
+            fetch<std::tuple<QString, bool, int, int>>();
+        manager = {0, taking};
+        const auto windowManager = [](QWindow&) { return ++manager.first, manager.second; };
+        w.reset();
+        w = openWindow({dialogs, *opener, nullptr, {}, windowManager});
         const QPoint start = w->pos(), shift(30, 20);
-        for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
-            QTest::mousePress(w.get(), button, {}, kSurface);
-            QTest::mouseMove(w.get(), kSurface + shift);
-            QTest::mouseRelease(w.get(), button, {}, kSurface + shift);
+        for (const QChar step : steps) {
+            const auto button = step.toLower() == u'r' ? Qt::RightButton : Qt::LeftButton;
+            const auto action = step.isUpper() ? QTest::MousePress : QTest::MouseRelease;
+            if (step == u'm')
+                QTest::mouseMove(w.get(), kSurface + shift);
+            else
+                QTest::mouseEvent(action, w.get(), button, {}, kSurface);
         }
-        QCOMPARE(w->pos(), start + shift);
+        QCOMPARE(manager.first, handedOver);
+        QCOMPARE(w->pos(), start + byHand * shift);
+    }
+
+    // A register saved as UTF-16 is told of at the start, once, and every command refuses it.
+    void registerOfAnotherProgram() {
+        writeBytes("nimet.kdx", QStringEncoder(QStringEncoder::Utf16)(u"h\r\nAino×\r\n"_qs));
+        reopen();
+        act({"LLainaaja", "LLaina", "Muokkaa", "PLaina", "PLainaaja"});
+        QCOMPARE(dialogs.shown, QList<Message>(6, msg::unreadableFile("nimet.kdx")));
     }
 
     // An empty register: each command only says so, four flashes, the label left yellow; or quits.

@@ -29,6 +29,11 @@ class Server final : public Transfers {
     }
     // The window fetches from its update directory; this server answers in its place, sooner.
     Transfer fetch(const QUrl& url, QIODevice& sink, const TransferLimits& limits) override {
+        // "slow": each transfer takes 59 s of the stand-in clock, or fails at its deadline.
+        const std::chrono::milliseconds slow = std::chrono::seconds(fault_ == "slow" ? 59 : 0);
+        clock_ += std::min(slow, limits.deadline);
+        if (slow > limits.deadline)
+            return {TransferFailure::TimedOut};
         const TransferLimits sooner{limits.maxBytes,
                                     std::min(limits.deadline, std::chrono::milliseconds(5000))};
         const QString base = fault_ == "refused" ? refused_ : base_;
@@ -36,7 +41,10 @@ class Server final : public Transfers {
                                sooner);
     }
 
+    std::chrono::steady_clock::time_point now() const override { return clock_; }
+
   private:
+    std::chrono::steady_clock::time_point clock_;
     QTemporaryDir folder_;
     QProcess python_;
     QString base_, refused_, fault_;
@@ -113,6 +121,7 @@ class UpdateTest : public WindowTestCase {
         QTest::newRow("long notice") << Row{"111", "", ok, all, QByteArray(600, 'a') + '*', {offer, msg::plain(QString(499, u'a') + u'…'), done}, started, true, waiting};
         QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
         QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true, waiting};
+        QTest::newRow("slow, each file in time") << Row{"111", "slow", ok, QByteArray("Saldori.bin*\n").repeated(12) + "UpDater.kdx*", star, {offer, notice, lost("siirto kesti liian kauan", "Saldori.bin"), msg::kDownloadFailed}, kept, true, loading};
         QTest::newRow("cut short") << Row{"111", "short@Saldori.bin", ok, all, star, {offer, notice, lost("yhteys katkesi kesken siirron", "Saldori.bin"), msg::kDownloadFailed}, kept, false, loading};
         // Unsafe names, the user's files in any letter case among them.
         for (const QByteArray& entry : {QByteArray("no star"), QByteArray("../pako*"), QByteArray("@parent/pako*"),
