@@ -120,8 +120,8 @@ Outcome Ledger::apply(const Change& change) {
         if (!replacement.open() || !replacement.write(*file.bytes) || !replacement.commit())
             return {Problem::Failed, file.file};
     }
-    if (changed_)
-        changed_();
+    for (const auto& changed : changed_)
+        changed();
     return {};
 }
 
