@@ -70,7 +70,8 @@ QByteArray tableOf(const QList<SumRow>& rows, const ledger::Tally& total) {
             text += QString(widths[0] + widths[1] + widths[2] + widths[3] + 6, u'-') + u'\n';
         text += lines[k][0].leftJustified(widths[0]);
         for (std::size_t column = 1; column < widths.size(); ++column)
-            text += u"  " + lines[k][qsizetype(column)].rightJustified(widths[column]);
+            text +=
+                QStringLiteral("  ") + lines[k][qsizetype(column)].rightJustified(widths[column]);
         text += u'\n';
     }
     return text.toUtf8();

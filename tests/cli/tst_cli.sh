@@ -46,7 +46,7 @@ printf 'h\r\n-20 \x80\xd7\r\n' >"$work/money/Pekka.kdx"
 printf 'h\r\n=HYPERLINK("evil.example";"x")\xd7\r\n@x\xd7\r\n' >"$work/formulas/nimet.kdx"
 printf "h\r\n=cmd|' /C calc'!A0\xd7\r\n-20 \x80\xd7\r\n'+1\xd7\r\n" >"$work/formulas/=HYPERLINK(\"evil.example\";\"x\").kdx"
 expect 0 $'lainaaja,summa,lainoja,ilman summaa\r\nAino,1250.50,3,1\r\nPekka,-20.00,1,0\r\nMatti,0.00,0,0\r\n,1230.50,4,1\r\n' "" "$work/money" --summat --csv
-expect 0 "$(printf 'Lainaaja       Summa  Lainoja  Ilman summaa\nAino      1\u00a0250,50\u00a0€        3             1\nPekka      -20,00\u00a0€')" "" "$work/money" --summat
+expect 0 "$(printf 'Lainaaja       Summa  Lainoja  Ilman summaa\nAino      1\u00a0250,50\u00a0€        3             1\nPekka       -20,00\u00a0€')" "" "$work/money" --summat
 expect 0 $'lainaaja,paikka,laina\r\n"\'=HYPERLINK(""evil.example"";""x"")",1,\'=cmd|\' /C calc\'!A0\r\n"\'=HYPERLINK(""evil.example"";""x"")",2,\'-20 €\r\n"\'=HYPERLINK(""evil.example"";""x"")",3,\'\'+1\r\n\'@x,,\r\n' "" "$work/formulas" --export
 expect 0 $'lainaaja,paikka,laina\r\nPekka,1,"sähkövatkain, 2 kpl"\r\n' "" "$work/ledger" --hae SÄHKÖ
 expect 0 $'lainaaja,paikka,laina\r\n' "" "$work/ledger" --hae porakone
@@ -62,7 +62,7 @@ for folder in ledger formulas; do
 done
 cp "$work"/money/* "$work/target/"
 printf 'h\r\nAino\xd7\r\nPekka\xd7\r\nMatti\xd7\r\nOuto\xd7\r\n' >"$work/target/nimet.kdx"
-printf 'ei Saldorin\n' >"$work/target/Outo.kdx"
+printf 'ei Saldorin\nvaan muistio\n' >"$work/target/Outo.kdx"
 refused() { # CSV-ROWS MESSAGE: the rows after the header
     printf 'lainaaja,paikka,laina\r\n%s' "$1" >"$work/bad.csv"
     rm -rf "$work/before" && cp -a "$work/target" "$work/before"
