@@ -7,6 +7,8 @@
 #include "ledger/Amount.h"
 
 #include <QList>
+#include <algorithm>
+#include <array>
 
 namespace cli {
 namespace {

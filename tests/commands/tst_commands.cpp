@@ -348,8 +348,8 @@ class CommandsTest : public WindowTestCase {
                                                 "Aino,1250.50,3,1\r\n,1250.50,3,1\r\n");
         QCOMPARE(answer({"--hae", "AINO"}), "lainaaja,paikka,laina\r\nAino,1,50 €\r\n"
                                             "Aino,2,\"1 200,50 e\"\r\nAino,3,porakone\r\n");
-        act({"Laina>porakone", "PLaina"});
-        QCOMPARE(told(), u"Yhteensä 1\u00A0250,50\u00A0€ · 2 lainaa"_qs);
+        act({"Muokkaa", "Laina:porakone", "Mtlaina<20 €", "Tallenna"}); // the box stays as it is
+        QCOMPARE(told(), u"Yhteensä 1\u00A0270,50\u00A0€ · 3 lainaa"_qs);
         act({"Lainaaja<Aino ", "Tab"}); // typed, not picked
         QCOMPARE(told(), QString());
     }
