@@ -3,6 +3,7 @@
 // when one of its steps would leave 64-bit cents.
 #include "ledger/Amount.h"
 
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
