@@ -1,13 +1,13 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Export.h"
+#include "cli/Output.h"
+#include "cli/Questions.h"
 #include "cli/Texts.h"
 #include "platform/AppInfo.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QStringList>
-#include <cstdio>
 #include <utility>
 
 namespace cli {
@@ -56,32 +56,14 @@ Request parse(const QStringList& arguments) {
     return request;
 }
 
-bool write(std::FILE* stream, const QByteArray& bytes) {
-    return std::fwrite(bytes.constData(), 1, bytes.size(), stream) == std::size_t(bytes.size()) &&
-           std::fflush(stream) == 0;
-}
-
-int fail(const QString& message) {
-    write(stderr, message.toUtf8());
-    return 1;
-}
-
-int print(const QByteArray& bytes) {
-    return write(stdout, bytes) ? 0 : fail(cli_text::kOutputFailed);
-}
-
 QString versionNumber() {
     const ProgramVersion version;
     return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
 }
 
 int printRegister() {
-    const RegisterExport exported = exportRegister();
-    if (!exported.unreadableFile.isEmpty())
-        return fail(cli_text::unreadable(exported.unreadableFile));
-    if (!exported.registerFound)
-        write(stderr, cli_text::noRegister(QDir::currentPath()).toUtf8());
-    return print(exported.csv);
+    return answerFromRegister(
+        [](const ledger::Ledger& ledger) { return print(registerCsv(ledger)); });
 }
 
 } // namespace
@@ -90,8 +72,9 @@ std::optional<int> run(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const Question question = takeQuestion(arguments);
     const Request request = parse(arguments);
-    if (request.command == Command::Window && request.unknown.isEmpty())
+    if (request.command == Command::Window && request.unknown.isEmpty() && !question.asked())
         return std::nullopt;
 
     const QCoreApplication app(argc, argv);
@@ -101,6 +84,8 @@ std::optional<int> run(int argc, char* argv[]) {
         return print(cli_text::kHelp.toUtf8());
     if (request.command == Command::Version)
         return print(cli_text::version(versionNumber()).toUtf8());
+    if (question.asked())
+        return answer(question);
     return printRegister();
 }
 

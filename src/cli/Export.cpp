@@ -1,53 +1,50 @@
 #include "cli/Export.h"
 
-#include "ledger/Ledger.h"
+#include "cli/CsvCells.h"
+#include "cli/Output.h"
+#include "cli/Texts.h"
 
-#include <QStringList>
+#include <QDir>
 
 namespace cli {
 namespace {
 
-QString csvField(QString text) {
-    const bool plain = !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-                       !text.contains(u'\r');
-    if (plain)
-        return text;
-    return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
+QByteArray textRow(const QString& name, const QString& slot, const QString& loan) {
+    return csvRow({neutralised(name), slot, neutralised(loan)});
 }
 
-QByteArray csvRow(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& field : fields)
-        quoted << csvField(field);
-    return quoted.join(u',').toUtf8() + "\r\n";
-}
-
-void appendBorrower(QByteArray& csv, const QString& name, const ledger::LoanTable& loans) {
-    if (!ledger::anyFilled(loans))
-        csv += csvRow({name, QString(), QString()});
+QByteArray borrowerRows(const QString& name, const ledger::LoanTable& loans,
+                        const RowFilter& keep) {
+    const auto kept = [&](const QString& loan) { return !keep || keep(name, loan); };
+    QByteArray rows;
+    if (!ledger::anyFilled(loans) && kept(QString()))
+        rows += textRow(name, QString(), QString());
     for (int slot = 0; slot < ledger::kLoanSlots; ++slot) {
-        if (!loans[slot].isEmpty())
-            csv += csvRow({name, QString::number(slot + 1), loans[slot]});
+        if (!loans[slot].isEmpty() && kept(loans[slot]))
+            rows += textRow(name, QString::number(slot + 1), loans[slot]);
     }
+    return rows;
 }
 
 } // namespace
 
-RegisterExport exportRegister() {
-    RegisterExport result;
+int answerFromRegister(const std::function<int(const ledger::Ledger&)>& answer) {
     ledger::Ledger ledger;
     ledger.LueNimet();
-    // What the window would refuse to write over is no register to back up either.
-    result.unreadableFile = ledger.unreadableFile();
-    if (!result.unreadableFile.isEmpty())
-        return result;
-    result.registerFound = ledger.registerOnDisk();
+    // What the window would refuse to write over is no register to answer from either.
+    if (const QString unreadable = ledger.unreadableFile(); !unreadable.isEmpty())
+        return fail(cli_text::unreadable(unreadable));
+    if (!ledger.registerOnDisk())
+        writeAll(stderr, cli_text::noRegister(QDir::currentPath()).toUtf8());
+    return answer(ledger);
+}
+
+QByteArray registerCsv(const ledger::Ledger& ledger, const RowFilter& keep) {
     QByteArray csv =
         csvRow({QStringLiteral("lainaaja"), QStringLiteral("paikka"), QStringLiteral("laina")});
     for (const QString& name : ledger.names())
-        appendBorrower(csv, name, ledger.loansOn(name));
-    result.csv = csv;
-    return result;
+        csv += borrowerRows(name, ledger.loansOn(name), keep);
+    return csv;
 }
 
 } // namespace cli

@@ -19,11 +19,21 @@ inline const QString kHelp = QStringLiteral(
     "      --export   tulosta koko rekisteri CSV-muodossa (UTF-8) sarakkeina lainaaja,\n"
     "                 paikka ja laina; lainaajasta, jolla ei ole lainoja, tulee rivi\n"
     "                 ilman paikkaa ja lainaa\n"
+    "      --summat   tulosta kunkin lainaajan lainojen summa, lainojen määrä ja niiden\n"
+    "                 lainojen määrä, joista summaa ei voi lukea, sekä yhteissumma\n"
+    "      --csv      --summat CSV-muodossa (summat euroina muodossa -1234.50)\n"
+    "      --hae TEKSTI\n"
+    "                 tulosta kuten --export ne rivit, joiden lainaajassa tai lainassa\n"
+    "                 teksti on (isoilla ja pienillä kirjaimilla ei ole väliä)\n"
+    "      --tuo TIEDOSTO.csv\n"
+    "                 korvaa rekisteri --export-muotoisella tiedostolla; ei ikkunan ollessa\n"
+    "                 auki\n"
     "\n"
     "Qt:n omat valitsimet, kuten -platform ja -style, välittyvät ikkunalle.\n"
     "\n"
     "Paluuarvo on 0, kun kaikki onnistui, ja 1, kun valitsin on tuntematon, rekisteriä ei\n"
-    "voi lukea, tulostus epäonnistuu tai ikkunaa ei voi avata, koska näyttöä ei ole.\n");
+    "voi lukea, tulostus epäonnistuu, tuontia ei tehty tai ikkunaa ei voi avata, koska\n"
+    "näyttöä ei ole.\n");
 
 inline QString version(const QString& number) {
     return QStringLiteral("saldori ") + number +

@@ -26,7 +26,7 @@ Problem checkNewName(const QString& name, std::span<const QString> names) {
     return Problem::None;
 }
 
-Problem checkNewLoan(const QString& loan, std::span<const QString> loans, const QString& borrower) {
+Problem checkLoanText(const QString& loan, std::span<const QString> loans) {
     if (loan.isEmpty())
         return Problem::Empty;
     if (loan == kNoLoans)
@@ -35,6 +35,12 @@ Problem checkNewLoan(const QString& loan, std::span<const QString> loans, const 
         return Problem::Unstorable;
     if (slotOf(loans, loan) >= 0)
         return Problem::Duplicate;
+    return Problem::None;
+}
+
+Problem checkNewLoan(const QString& loan, std::span<const QString> loans, const QString& borrower) {
+    if (const Problem problem = checkLoanText(loan, loans); problem != Problem::None)
+        return problem;
     if (!hasLoanFile(borrower))
         return Problem::NoLoanFile;
     if (firstFreeSlot(loans) < 0)

@@ -21,6 +21,8 @@ QString asStored(const QString& typed);
 
 // Empty, Unstorable, Unusable, Duplicate or Full, or None.
 Problem checkNewName(const QString& name, std::span<const QString> names);
+// Empty, Unusable, Unstorable or Duplicate, or None: what the loan's text itself allows.
+Problem checkLoanText(const QString& loan, std::span<const QString> loans);
 // Empty, Unusable, Unstorable, Duplicate, NoLoanFile or Full, or None.
 Problem checkNewLoan(const QString& loan, std::span<const QString> loans, const QString& borrower);
 

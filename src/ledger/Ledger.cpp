@@ -132,8 +132,8 @@ Outcome Ledger::apply(const Change& change) {
         // The file holds the change, so the files after it must follow, or they would disagree.
         unconfirmed = file.file;
     }
-    if (changed_)
-        changed_();
+    for (const auto& changed : changed_)
+        changed();
     return {unconfirmed.isEmpty() ? Problem::None : Problem::Unconfirmed, unconfirmed};
 }
 

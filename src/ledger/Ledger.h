@@ -9,8 +9,11 @@
 #include <QStringList>
 #include <functional>
 #include <span>
+#include <vector>
 
 namespace ledger {
+
+class RegisterDraft;
 
 // The register of names, the borrower whose loans are in memory, and those loans: what the
 // window and the command line show, and the one way any of them changes a data file. Every rule
@@ -21,8 +24,8 @@ class Ledger {
     // The first line of every file it writes; a ledger that only reads needs none.
     explicit Ledger(std::function<QString()> header = {});
 
-    // Told after every change of the files, so that views can follow.
-    void onChanged(std::function<void()> changed) { changed_ = std::move(changed); }
+    // Each is told after every change of the files, so that views can follow.
+    void onChanged(std::function<void()> changed) { changed_.push_back(std::move(changed)); }
 
     const NameTable& muisti() const { return muisti_; }
     const LoanTable& muisti2() const { return muisti2_; }
@@ -73,6 +76,10 @@ class Ledger {
     // fails leaves the borrower as they were.
     Outcome deleteBorrower(const QString& borrower);
 
+    // The register and every loan file replaced by the draft's in one change; the loan files of
+    // borrowers the draft leaves out go, where they are ours. The change says where it came from.
+    Outcome replaceRegister(const RegisterDraft& draft, const QString& source);
+
     // Replaces or removes the files of the change, in its order. Nothing is written when any
     // file to replace is not ours, or any file is read-only; a failed write stops the change
     // there, but a file in place whose sync failed does not (Unconfirmed).
@@ -83,7 +90,7 @@ class Ledger {
     Outcome replaceable(const Change& change) const;
 
     std::function<QString()> header_;
-    std::function<void()> changed_;
+    std::vector<std::function<void()>> changed_;
     NameTable muisti_;
     LoanTable muisti2_;
     QString kenen_;

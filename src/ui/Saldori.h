@@ -242,6 +242,8 @@ class Saldori : public QWidget {
     void applyLooks();
     void setTabOrder();
     void connectHandlers();
+    void connectBorrowerSummary();
+    void showBorrowerSummary();
     Answer ask(const Message& message);
     // False, once the user is told why, when the save did not happen.
     bool saved(const ledger::Outcome& outcome);

@@ -19,7 +19,8 @@ expect() {
     [ "$got" = "$status" ] || { echo "FAIL ($got): $* in $folder" && cat "$work/out" "$work/err"; failures=$((failures + 1)); }
 }
 
-mkdir -p "$work"/{ledger,none,folder/nimet.kdx,foreign,lost-loans/Aino.kdx}
+mkdir -p "$work"/{ledger,none,folder/nimet.kdx,foreign,lost-loans/Aino.kdx,money,formulas,target}
+mkdir -m 700 "$work/run" && export XDG_RUNTIME_DIR="$work/run" # the lock of an open window
 cd "$work/ledger"
 printf 'h\r\nAino, "Aatu"\xd7\r\n\xd7\r\nMatti\xd7\r\nPekka\xd7\r\n' >nimet.kdx
 printf 'h\r\n\xd7\r\nkirja "Sinuhe"\xd7\r\n' >'Aino, "Aatu".kdx'
@@ -37,6 +38,54 @@ expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/folder" --export
 expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/foreign" --export
 expect 1 "" "tiedostoa Aino.kdx ei voi lukea" "$work/lost-loans" --export
 expect 1 "" "ikkunaa ei voi avata, koska näyttöön ei saada yhteyttä" "$work/ledger"
+# Questions: sums read from the loans' own texts, a search in any case, and cells that a
+# spreadsheet would run as formulas, neutralised.
+printf 'h\r\nAino\xd7\r\nPekka\xd7\r\nMatti\xd7\r\n' >"$work/money/nimet.kdx"
+printf 'h\r\n50 \x80\xd7\r\nporakone\xd7\r\n1 200,50 e\xd7\r\n' >"$work/money/Aino.kdx"
+printf 'h\r\n-20 \x80\xd7\r\n' >"$work/money/Pekka.kdx"
+printf 'h\r\n=HYPERLINK("evil.example";"x")\xd7\r\n@x\xd7\r\n' >"$work/formulas/nimet.kdx"
+printf "h\r\n=cmd|' /C calc'!A0\xd7\r\n-20 \x80\xd7\r\n'+1\xd7\r\n" >"$work/formulas/=HYPERLINK(\"evil.example\";\"x\").kdx"
+expect 0 $'lainaaja,summa,lainoja,ilman summaa\r\nAino,1250.50,3,1\r\nPekka,-20.00,1,0\r\nMatti,0.00,0,0\r\n,1230.50,4,1\r\n' "" "$work/money" --summat --csv
+expect 0 "$(printf 'Lainaaja       Summa  Lainoja  Ilman summaa\nAino      1\u00a0250,50\u00a0€        3             1\nPekka       -20,00\u00a0€')" "" "$work/money" --summat
+expect 0 $'lainaaja,paikka,laina\r\n"\'=HYPERLINK(""evil.example"";""x"")",1,\'=cmd|\' /C calc\'!A0\r\n"\'=HYPERLINK(""evil.example"";""x"")",2,\'-20 €\r\n"\'=HYPERLINK(""evil.example"";""x"")",3,\'\'+1\r\n\'@x,,\r\n' "" "$work/formulas" --export
+expect 0 $'lainaaja,paikka,laina\r\nPekka,1,"sähkövatkain, 2 kpl"\r\n' "" "$work/ledger" --hae SÄHKÖ
+expect 0 $'lainaaja,paikka,laina\r\n' "" "$work/ledger" --hae porakone
+expect 1 "" "valitsimen --hae perään tarvitaan TEKSTI" "$work/ledger" --hae
+
+# Import: --export read back gives the same bytes. A row that cannot be stored, or an open window,
+# refuses the whole file and leaves every file as it was.
+for folder in ledger formulas; do
+    (cd "$work/$folder" && "$program" --export) >"$work/$folder.csv"
+    mkdir "$work/$folder-again"
+    SALDORI_CALLER_DIR="$work" expect 0 "Tuotu " "" "$work/$folder-again" --tuo "$folder.csv"
+    (cd "$work/$folder-again" && "$program" --export) | cmp -s - "$work/$folder.csv" || { echo "FAIL: $folder.csv read back"; failures=$((failures + 1)); }
+done
+cp "$work"/money/* "$work/target/"
+printf 'h\r\nAino\xd7\r\nPekka\xd7\r\nMatti\xd7\r\nOuto\xd7\r\n' >"$work/target/nimet.kdx"
+printf 'ei Saldorin\nvaan muistio\n' >"$work/target/Outo.kdx"
+refused() { # CSV-ROWS MESSAGE: the rows after the header
+    printf 'lainaaja,paikka,laina\r\n%s' "$1" >"$work/bad.csv"
+    rm -rf "$work/before" && cp -a "$work/target" "$work/before"
+    expect 1 "" "$2" "$work/target" --tuo "$work/bad.csv"
+    for file in "$work"/before/*; do cmp -s "$file" "$work/target/${file##*/}" || { echo "FAIL: $file changed"; failures=$((failures + 1)); }; done
+    [ "$(ls "$work/target")" = "$(ls "$work/before")" ] || { echo "FAIL: files made"; failures=$((failures + 1)); }
+}
+refused $'Aino,31,x\r\n' "rivi 2: lainaajalle mahtuu enintään 30 lainaa"
+refused "$(for i in $(seq 101); do printf 'N%d,,\r\n' "$i"; done)" "rivi 102: rekisteriin mahtuu enintään 100 lainaajaa"
+refused $'Aino,1,a\r\nAino,2,a\xc3\x97b\r\n' "rivi 3: lainassa on ×"
+refused $'Aino,1,"a\r\nb"\r\nPekka,,\r\n' "rivi 2: lainassa on ×, rivinvaihto"
+refused $'\xce\xa9,,\r\n' "rivi 2: nimessä on ×, rivinvaihto tai merkki, jota Windows-1252 ei tunne"
+refused $'a/b,,\r\n' "rivi 2: nimeä ei voi käyttää"
+refused $'Aino,1,a\r\nAino,1,b\r\n' "rivi 3: lainaajalla on jo laina tällä paikalla"
+refused $'Aino,1,a\r\nAino,2,a\r\n' "rivi 3: lainaajalla on jo sama laina"
+refused $'Aino,1,a\r\nAino,"2,a\r\n' "rivi 3: lainausmerkillä alkava kenttä ei pääty"
+refused $'Aino,1\r\n' "rivi 2: rivillä on 2 kenttää"
+(cd "$work/none" && QT_QPA_PLATFORM=offscreen exec "$program" >/dev/null 2>&1) & window=$!
+for _ in $(seq 200); do [ -s "$work/run/saldori.lock" ] && break; sleep 0.05; done
+refused "" "ikkuna on auki: sulje ikkuna ensin"
+kill "$window"
+expect 0 "Tuotu 3 lainaajaa ja 2 lainaa" "" "$work/target" --tuo "$work/ledger.csv"
+[ -e "$work/target/Outo.kdx" ] && [ ! -e "$work/target/Aino.kdx" ] || { echo "FAIL: loan files of those gone"; failures=$((failures + 1)); }
 "$program" --export >/dev/full 2>"$work/err"
 [ $? = 1 ] && grep -q "vakiotulosteeseen ei voi kirjoittaa" "$work/err" || { echo "FAIL: a full disk is no success"; failures=$((failures + 1)); }
 exit "$failures"

@@ -328,6 +328,33 @@ class CommandsTest : public WindowTestCase {
         QCOMPARE(c<QLineEdit>("Mtlaina")->text(), typed.trimmed()); // as stored
     }
 
+    // The borrower box's tool tip, --summat and --hae tell the same of a register made in the
+    // window, and the tool tip follows every change.
+    void answersAgree() {
+        const auto told = [this] {
+            const auto* box = c<QComboBox>("Lainaaja");
+            return box->toolTip() + (box->toolTip() == box->accessibleDescription() ? "" : "?");
+        };
+        const auto answer = [](const QStringList& arguments) {
+            QProcess program;
+            program.start(SALDORI_PROGRAM_FILE, arguments);
+            return program.waitForFinished() ? program.readAllStandardOutput() : QByteArray();
+        };
+        act({"LLainaaja", "Uusi<Aino", "Enter"}); // on to her loans
+        for (const QString loan : {"50 €", "1 200,50 e", "porakone"})
+            act({"LainaLisaa<" + loan, "Enter"});
+        act({"sulje2", "Lainaaja>Aino"});
+        QCOMPARE(told(), u"Yhteensä 1\u00A0250,50\u00A0€ · 3 lainaa, 1 ilman summaa"_qs);
+        QCOMPARE(answer({"--summat", "--csv"}), "lainaaja,summa,lainoja,ilman summaa\r\n"
+                                                "Aino,1250.50,3,1\r\n,1250.50,3,1\r\n");
+        QCOMPARE(answer({"--hae", "AINO"}), "lainaaja,paikka,laina\r\nAino,1,50 €\r\n"
+                                            "Aino,2,\"1 200,50 e\"\r\nAino,3,porakone\r\n");
+        act({"Muokkaa", "Laina:porakone", "Mtlaina<20 €", "Tallenna"}); // the box stays as it is
+        QCOMPARE(told(), u"Yhteensä 1\u00A0270,50\u00A0€ · 3 lainaa"_qs);
+        act({"Lainaaja<Aino ", "Tab"}); // typed, not picked
+        QCOMPARE(told(), QString());
+    }
+
     void failedSave_data() {
         QTest::addColumn<FailedSaveRow>("row");
         const QStringList all = {"a", "b", "c"};

@@ -1,4 +1,5 @@
 // The ledger alone, as the command line meets it: no window, no widget library.
+#include "ledger/Amount.h"
 #include "ledger/EntryRules.h"
 #include "ledger/Ledger.h"
 #include "ledger/RecordFile.h"
@@ -138,6 +139,68 @@ class LedgerTest : public QObject {
         QCOMPARE(ledger::checkNewName(zoe, ledger::NameTable{}), Problem::None);
         // The header never holds a record's marker, and what the file cannot hold becomes "?".
         QCOMPARE(ledger::recordHeader("sal×dori", "9:00μ.μ."), "saldori muistaa! 9:00?.?.");
+    }
+
+    // Money as Finns write it is read to the cent; what could be read two ways is not read.
+    void amounts_data() {
+        QTest::addColumn<QString>("loan");
+        QTest::addColumn<QVariant>("cents"); // null: no amount
+        const QVariant none;
+        const std::pair<const char16_t*, QVariant> rows[] = {
+            {u"50 €", 5000},
+            {u"50,00e", 5000},
+            {u"1 200 €", 120000},
+            {u"1\u00A0200 €", 120000},
+            {u"1.200 €", 120000},
+            {u"12,5 e", 1250},
+            {u"€50", 5000},
+            {u"50,-", 5000},
+            {u"-20 €", -2000},
+            {u"15.3. 3 kpl", none},
+            {u"1,200 €", none},
+            {u"lainasin 50 € ja 20 €", none},
+            {u"porakone", none},
+            {u"10.000 euroa", 1000000},
+            {u"1.234.567,89 EUR", 123456789},
+            {u"EUR 12.50", 1250},
+            {u"kirja 50 € 2 kpl", 5000},
+            {u"A4-paperia 7e", 700},
+            {u"20-30 €", none},
+            {u"x50 €", none},
+            {u"-€50", none},
+            {u"1.2000 €", none},
+            {u"1.200.50 €", none},
+            {u"50 eläkettä", none},
+            {u"99999999999999999 €", none},
+            {u"9999999999999999,99 €", qint64(999999999999999999)},
+        };
+        for (const auto& [loan, cents] : rows)
+            QTest::newRow(QString::fromUtf16(loan).toUtf8().constData())
+                << QString::fromUtf16(loan) << cents;
+    }
+    void amounts() {
+        QFETCH(QString, loan);
+        QFETCH(QVariant, cents);
+        const std::optional<qint64> amount = ledger::amountIn(loan);
+        QCOMPARE(amount ? QVariant(*amount) : QVariant(), cents);
+        if (amount) // and as it is shown, it reads back
+            QCOMPARE(ledger::amountIn(ledger::euros(*amount)), amount);
+    }
+
+    // A sum beyond 64-bit cents is reported, never wrapped; loans without an amount are counted.
+    void sumsOverflow() {
+        ledger::Tally tally;
+        tally.add(u"porakone"_qs);
+        for (int k = 0; k < 9; ++k)
+            tally.add(u"9 999 999 999 999 999 €"_qs);
+        QVERIFY(!tally.overflow);
+        QCOMPARE(ledger::euros(tally.cents),
+                 u"89\u00A0999\u00A0999\u00A0999\u00A0999\u00A0991,00\u00A0€"_qs);
+        ledger::Tally total;
+        total.add(tally);
+        total.add(u"9 999 999 999 999 999 €"_qs);
+        QCOMPARE(std::tuple(total.overflow, total.loans, total.withoutAmount),
+                 std::tuple(true, qint64(11), qint64(1)));
     }
 
   private:
