@@ -1,7 +1,10 @@
 #include "cli/Export.h"
 
+#include "cli/Output.h"
+#include "cli/Texts.h"
 #include "ledger/Ledger.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace cli {
@@ -48,6 +51,15 @@ RegisterExport exportRegister() {
         appendBorrower(csv, name, ledger.loansOn(name));
     result.csv = csv;
     return result;
+}
+
+int printRegister(const QString&) {
+    const RegisterExport exported = exportRegister();
+    if (!exported.unreadableFile.isEmpty())
+        return fail(cli_text::unreadable(exported.unreadableFile));
+    if (!exported.registerFound)
+        write(stderr, cli_text::noRegister(QDir::currentPath()).toUtf8());
+    return print(exported.csv);
 }
 
 } // namespace cli

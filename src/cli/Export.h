@@ -17,4 +17,7 @@ struct RegisterExport {
 
 RegisterExport exportRegister();
 
+// The --export option: the register on standard output, and the exit status.
+int printRegister(const QString& unused);
+
 } // namespace cli
