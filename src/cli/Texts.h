@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // What the command line says, on standard output when asked and on standard error otherwise.
-// The manual page saldori.1 tells the same facts; keep the two in step.
+// The manual pages saldori.1 and saldori.fi.1 tell the same facts; keep the three in step.
 namespace cli_text {
 
 struct HelpTexts {
