@@ -30,6 +30,9 @@ constexpr std::array kNames = {
     Name{"Ikoni", "Saldorin kuvake"},
     Name{"Command1", "Takaisin"},
     Name{"takaisin2", "Poistu ohjeesta"},
+    // The menu's "Poistu" ends the program, the panel's leaves the panel: Tab joins the two.
+    Name{"Lopeta", "Poistu ohjelmasta"},
+    Name{"sulje2", "Poistu lainan lisäyksestä"},
 };
 // clang-format on
 

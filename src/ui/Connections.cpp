@@ -74,5 +74,5 @@ void Saldori::connectHandlers() {
     new LinkLabel(Koti, command(Koti, &Saldori::Koti_Click));
     new LinkLabel(SPosti, command(SPosti, &Saldori::SPosti_Click));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            command(takaisin, &Saldori::apu_Escape));
+            &Saldori::Form_Escape);
 }

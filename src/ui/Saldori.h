@@ -51,6 +51,8 @@ class Saldori : public QWidget {
     void varinvaihto();
     void Enabloi();
     void Disabloi();
+    // Escape presses the way back of the panel on top.
+    void Form_Escape();
 
     // Panel transitions.
     void liikuttaja_Timer();
@@ -93,7 +95,6 @@ class Saldori : public QWidget {
     void Apua_Click();
     void Ohjeet_Click();
     void takaisin_Click();
-    void apu_Escape();
     void Command1_Click();
     void ohjellainaaja_Click();
     void ohjellaina_Click();
