@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/Ledger.h"
+#include "ui/HintLabel.h"
 #include "ui/Services.h"
 #include "ui/States.h"
 
@@ -141,7 +142,7 @@ class Saldori : public QWidget {
     QComboBox* Lainaaja;
     QListWidget* Laina;
     QLabel* CopyR;
-    QLabel* ohjeteksti;
+    HintLabel* ohjeteksti;
     QPushButton* takaisin2;
     QWidget* Line1;
     QWidget* Line2;
