@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DisplayFailure.h"
 #include "ledger/SaveLeftovers.h"
+#include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceLock.h"
 #include "platform/Translation.h"
@@ -30,6 +31,10 @@ int runWindow(int argc, char* argv[]) {
     if (!lock.tryAcquire()) {
         dialogs.show(msg::kAlreadyRunning);
         return 0;
+    }
+    if (const data_folder::Entry folder = data_folder::enter(); !folder.entered) {
+        dialogs.show(msg::noDataFolder(folder.folder));
+        return 1;
     }
     // A save's temporary file is named by its process, so one whose process is gone is a crash's
     // leftover, whether or not a lock could be made.

@@ -7,7 +7,7 @@
 namespace cli {
 
 // The exit status when the arguments asked for the command line, nothing when they ask for
-// the window (no arguments, or only the toolkit's own options).
+// the window (no arguments, only the toolkit's own options, or "--" and nothing after it).
 std::optional<int> run(int argc, char* argv[]);
 
 } // namespace cli

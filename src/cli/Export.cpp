@@ -3,6 +3,7 @@
 #include "cli/CsvCells.h"
 #include "cli/Output.h"
 #include "cli/Texts.h"
+#include "ledger/Ledger.h"
 
 #include <QDir>
 
@@ -35,7 +36,7 @@ int answerFromRegister(const std::function<int(const ledger::Ledger&)>& answer) 
     if (const QString unreadable = ledger.unreadableFile(); !unreadable.isEmpty())
         return fail(cli_text::unreadable(unreadable));
     if (!ledger.registerOnDisk())
-        writeAll(stderr, cli_text::noRegister(QDir::currentPath()).toUtf8());
+        write(stderr, cli_text::noRegister(QDir::currentPath()).toUtf8());
     return answer(ledger);
 }
 
@@ -45,6 +46,11 @@ QByteArray registerCsv(const ledger::Ledger& ledger, const RowFilter& keep) {
     for (const QString& name : ledger.names())
         csv += borrowerRows(name, ledger.loansOn(name), keep);
     return csv;
+}
+
+int printRegister(const QString&) {
+    return answerFromRegister(
+        [](const ledger::Ledger& ledger) { return print(registerCsv(ledger)); });
 }
 
 } // namespace cli

@@ -21,4 +21,7 @@ using RowFilter = std::function<bool(const QString& name, const QString& loan)>;
 // without slot and loan for a borrower who has none; only the rows the filter keeps.
 QByteArray registerCsv(const ledger::Ledger& ledger, const RowFilter& keep = {});
 
+// The --export option: the register on standard output, and the exit status.
+int printRegister(const QString& unused);
+
 } // namespace cli

@@ -89,11 +89,6 @@ std::optional<Refusal> takeRows(ledger::RegisterDraft& draft, const QList<CsvRec
     return std::nullopt;
 }
 
-QString callersPath(const QString& file) {
-    const QString caller = qEnvironmentVariable("SALDORI_CALLER_DIR");
-    return caller.isEmpty() ? file : QDir(caller).absoluteFilePath(file);
-}
-
 int save(const ledger::RegisterDraft& draft, const QString& file) {
     ledger::Ledger ledger(
         [] { return ledger::recordHeader(executableBaseName(), localDateTimeText()); });
@@ -113,7 +108,7 @@ int importRegister(const QString& file) {
     InstanceLock lock;
     if (!lock.tryAcquire())
         return fail(text::kWindowOpen);
-    QFile csv(callersPath(file));
+    QFile csv(file);
     if (!csv.open(QIODevice::ReadOnly))
         return fail(text::cannotOpen(file));
     const QByteArray bytes = csv.read(kMaxCsvBytes + 1);

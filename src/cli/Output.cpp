@@ -4,18 +4,18 @@
 
 namespace cli {
 
-bool writeAll(std::FILE* stream, const QByteArray& bytes) {
+bool write(std::FILE* stream, const QByteArray& bytes) {
     return std::fwrite(bytes.constData(), 1, bytes.size(), stream) == std::size_t(bytes.size()) &&
            std::fflush(stream) == 0;
 }
 
 int fail(const QString& message) {
-    writeAll(stderr, message.toUtf8());
+    write(stderr, message.toUtf8());
     return 1;
 }
 
 int print(const QByteArray& bytes) {
-    return writeAll(stdout, bytes) ? 0 : fail(cli_text::kOutputFailed);
+    return write(stdout, bytes) ? 0 : fail(cli_text::kOutputFailed);
 }
 
 } // namespace cli

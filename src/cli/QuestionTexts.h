@@ -6,19 +6,6 @@
 // What --summat, --hae and --tuo say. The manual page saldori.1 tells the same facts.
 namespace question_text {
 
-inline const QString kOneQuestion = QStringLiteral(
-    "saldori: valitsimista --summat, --hae ja --tuo voi antaa vain yhden kerrallaan.\n");
-inline const QString kCsvAlone =
-    QStringLiteral("saldori: valitsin --csv käy vain valitsimen --summat kanssa.\n");
-
-inline QString missingValue(const QString& option) {
-    const QString value =
-        option == u"--tuo" ? QStringLiteral("TIEDOSTO.csv") : QStringLiteral("TEKSTI");
-    return QStringLiteral(
-               "saldori: valitsimen %1 perään tarvitaan %2.\nKatso ohje: saldori --help\n")
-        .arg(option, value);
-}
-
 // --summat
 inline const QStringList kSumColumns = {QStringLiteral("lainaaja"), QStringLiteral("summa"),
                                         QStringLiteral("lainoja"), QStringLiteral("ilman summaa")};

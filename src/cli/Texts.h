@@ -1,48 +1,87 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the command line says, on standard output when asked and on standard error otherwise.
-// The manual page saldori.1 tells the same facts; keep the two in step.
+// The manual pages saldori.1 and saldori.fi.1 tell the same facts; keep the three in step.
 namespace cli_text {
 
-inline const QString kHelp = QStringLiteral(
-    "Käyttö: saldori [VALITSIN]\n"
-    "\n"
-    "Saldori pitää kirjaa veloista: kenelle olet lainannut ja mitä. Ilman valitsimia se\n"
-    "avaa ikkunansa. Rekisteri on työkansion tiedostoissa; saldori-komento käynnistää\n"
-    "ohjelman kansiossa ${XDG_DATA_HOME:-~/.local/share}/saldori.\n"
-    "\n"
-    "Valitsimet:\n"
-    "  -h, --help     näytä tämä ohje ja lopeta\n"
-    "  -v, --version  näytä versio ja lopeta\n"
-    "      --export   tulosta koko rekisteri CSV-muodossa (UTF-8) sarakkeina lainaaja,\n"
-    "                 paikka ja laina; lainaajasta, jolla ei ole lainoja, tulee rivi\n"
-    "                 ilman paikkaa ja lainaa\n"
-    "      --summat   tulosta kunkin lainaajan lainojen summa, lainojen määrä ja niiden\n"
-    "                 lainojen määrä, joista summaa ei voi lukea, sekä yhteissumma\n"
-    "      --csv      --summat CSV-muodossa (summat euroina muodossa -1234.50)\n"
-    "      --hae TEKSTI\n"
-    "                 tulosta kuten --export ne rivit, joiden lainaajassa tai lainassa\n"
-    "                 teksti on (isoilla ja pienillä kirjaimilla ei ole väliä)\n"
-    "      --tuo TIEDOSTO.csv\n"
-    "                 korvaa rekisteri --export-muotoisella tiedostolla; ei ikkunan ollessa\n"
-    "                 auki\n"
-    "\n"
-    "Qt:n omat valitsimet, kuten -platform ja -style, välittyvät ikkunalle.\n"
-    "\n"
-    "Paluuarvo on 0, kun kaikki onnistui, ja 1, kun valitsin on tuntematon, rekisteriä ei\n"
-    "voi lukea, tulostus epäonnistuu, tuontia ei tehty tai ikkunaa ei voi avata, koska\n"
-    "näyttöä ei ole.\n");
+struct HelpTexts {
+    QString usage;
+    QStringList introduction;
+    QString optionsHeading;
+    QStringList closing;
+};
+
+inline const HelpTexts kHelpFi = {
+    QStringLiteral("Käyttö: saldori [VALITSIN]"),
+    {QStringLiteral("Saldori pitää kirjaa veloista: kenelle olet lainannut ja mitä. Ilman "
+                    "valitsimia se avaa ikkunansa. Rekisteri on työkansion tiedostoissa; "
+                    "saldori-komento ja työpöydän valikko pitävät sen kansiossa "
+                    "${XDG_DATA_HOME:-~/.local/share}/saldori, jonka ohjelma luo tarvittaessa.")},
+    QStringLiteral("Valitsimet:"),
+    {QStringLiteral("Valitsin -- päättää valitsimet. Qt:n omat valitsimet, kuten -platform ja "
+                    "-style, välittyvät ikkunalle."),
+     QStringLiteral("Paluuarvo on 0, kun kaikki onnistui, ja 1, kun valitsin on tuntematon, "
+                    "rekisteriä ei voi lukea, tulostus epäonnistuu, tuontia ei tehty tai "
+                    "ikkunaa ei voi avata, koska näyttöä ei ole.")}};
+
+inline const HelpTexts kHelpEn = {
+    QStringLiteral("Usage: saldori [OPTION]"),
+    {QStringLiteral("Saldori keeps a register of debts: whom you have lent to, and what. Without "
+                    "options it opens its window, which speaks Finnish. The register is kept in "
+                    "files of the working folder; the saldori command and the desktop's menu "
+                    "keep it in ${XDG_DATA_HOME:-~/.local/share}/saldori, which the program "
+                    "makes when it needs it.")},
+    QStringLiteral("Options:"),
+    {QStringLiteral("The option -- ends the options. Qt's own options, such as -platform and "
+                    "-style, go to the window."),
+     QStringLiteral("The exit status is 0 when all went well, and 1 when an option is unknown, "
+                    "the register cannot be read, the output fails, the import was not made or no "
+                    "display can be reached for the window. Messages are in Finnish.")}};
+
+inline QString modifierAlone(const QString& modifier, const QString& option) {
+    return QStringLiteral("saldori: valitsin --%1 käy vain valitsimen --%2 kanssa.\n")
+        .arg(modifier, option);
+}
 
 inline QString version(const QString& number) {
     return QStringLiteral("saldori ") + number +
            QStringLiteral("\n© 2026 Saldorin tekijä. Kaikki oikeudet pidätetään.\n");
 }
 
+inline const QString kSeeHelp = QStringLiteral("Katso ohje: saldori --help\n");
+
 inline QString unknownOption(const QString& argument) {
     return QStringLiteral("saldori: tuntematon valitsin tai argumentti ”") + argument +
-           QStringLiteral("”.\nKatso ohje: saldori --help\n");
+           QStringLiteral("”.\n") + kSeeHelp;
+}
+
+// A long option written with one dash, as "-export".
+inline QString oneDash(const QString& argument) {
+    return QStringLiteral("saldori: tuntematon valitsin ”") + argument +
+           QStringLiteral("”. Pitkä valitsin alkaa kahdella viivalla: -") + argument + u'\n' +
+           kSeeHelp;
+}
+
+inline QString missingValue(const QString& option) {
+    return QStringLiteral("saldori: valitsimen ”") + option + QStringLiteral("” arvo puuttuu.\n") +
+           kSeeHelp;
+}
+
+inline QString unwantedValue(const QString& option) {
+    return QStringLiteral("saldori: valitsin ”") + option + QStringLiteral("” ei ota arvoa.\n") +
+           kSeeHelp;
+}
+
+// No home folder is known when the folder is empty.
+inline QString noDataFolder(const QString& folder) {
+    if (folder.isEmpty())
+        return QStringLiteral("saldori: kotikansiota ei ole (HOME), joten rekisterillä ei ole "
+                              "kansiota. Anna kansio muuttujassa XDG_DATA_HOME.\n");
+    return QStringLiteral("saldori: kansiota ") + folder +
+           QStringLiteral(" ei voi luoda tai avata. Tarkista kansion oikeudet.\n");
 }
 
 inline QString unreadable(const QString& fileName) {
@@ -58,6 +97,12 @@ inline QString noRegister(const QString& folder) {
 
 inline const QString kOutputFailed =
     QStringLiteral("saldori: tulostus epäonnistui: vakiotulosteeseen ei voi kirjoittaa.\n");
+
+inline QString noPlatform(const QString& name) {
+    return QStringLiteral("saldori: ikkunaa ei voi avata, koska Qt:n näyttöliitännäistä ”") + name +
+           QStringLiteral("” ei ole (QT_QPA_PLATFORM tai -platform).\nRekisterin voi silti "
+                          "tulostaa: saldori --export\n");
+}
 
 inline const QString kNoDisplay =
     QStringLiteral("saldori: ikkunaa ei voi avata, koska näyttöön ei saada yhteyttä (DISPLAY tai "

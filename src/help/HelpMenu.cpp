@@ -48,9 +48,3 @@ void Saldori::takaisin_Click() {
     ledger_.setKenen(Lainaaja->currentText());
     setComboText(Lainaaja, ui_text::kPrompt);
 }
-
-// Only the help menu itself answers: not the panels that open over it or take its place.
-void Saldori::apu_Escape() {
-    if (shown(apu) && !shown(Ohje) && !shown(Tietoa) && !shown(WebUpdate))
-        takaisin_Click();
-}

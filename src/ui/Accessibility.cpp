@@ -1,11 +1,13 @@
 #include "ui/Accessibility.h"
 
-#include "ui/MenuLabel.h"
+#include "ui/LoanListInterface.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <array>
 
 namespace accessibility {
@@ -30,6 +32,9 @@ constexpr std::array kNames = {
     Name{"Ikoni", "Saldorin kuvake"},
     Name{"Command1", "Takaisin"},
     Name{"takaisin2", "Poistu ohjeesta"},
+    // The menu's "Poistu" ends the program, the panel's leaves the panel: Tab joins the two.
+    Name{"Lopeta", "Poistu ohjelmasta"},
+    Name{"sulje2", "Poistu lainan lisäyksestä"},
 };
 // clang-format on
 
@@ -40,30 +45,35 @@ constexpr std::array<std::pair<const char*, const char*>, 3> kCaptionOf = {{
     {"Label2", "LainaLisaa"},
 }};
 
-// A menu label reads its caption and offers the press action a button offers.
-class MenuLabelInterface : public QAccessibleWidget {
+// A label reads its caption, as Qt's own interface for labels does.
+class LabelInterface : public QAccessibleWidget {
   public:
-    explicit MenuLabelInterface(MenuLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+    LabelInterface(QLabel* label, QAccessible::Role role) : QAccessibleWidget(label, role) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return label()->text();
+            return static_cast<QLabel*>(widget())->text();
         return QAccessibleWidget::text(kind);
     }
+};
+
+// A menu label or a link offers the press action a button offers, and presses later, as a
+// button does: a press that opens a message box must not keep the reader waiting for its answer
+// until the box is closed.
+class PressableLabelInterface : public LabelInterface {
+  public:
+    using LabelInterface::LabelInterface;
 
     QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+        return QStringList{pressAction()} + LabelInterface::actionNames();
     }
 
     void doAction(const QString& action) override {
         if (action == pressAction())
-            label()->click();
+            QMetaObject::invokeMethod(widget(), "click", Qt::QueuedConnection);
         else
-            QAccessibleWidget::doAction(action);
+            LabelInterface::doAction(action);
     }
-
-  private:
-    MenuLabel* label() const { return static_cast<MenuLabel*>(widget()); }
 };
 
 // Qt on Linux names a combo box by the text it holds, so that a borrower's name would be heard
@@ -95,11 +105,22 @@ class ComboBoxInterface : public QAccessibleWidget {
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// The window is a frame to a reader, as a main window is; the hint line is the walkthrough's
+// voice, which a reader speaks as a notification each time it shows anew.
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+    auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("MenuLabel"))
-        return new MenuLabelInterface(static_cast<MenuLabel*>(object));
+        return new PressableLabelInterface(static_cast<QLabel*>(widget), QAccessible::Button);
+    if (className == QLatin1String("LinkLabel"))
+        return new PressableLabelInterface(static_cast<QLabel*>(widget), QAccessible::Link);
+    if (className == QLatin1String("HintLabel"))
+        return new LabelInterface(static_cast<QLabel*>(widget), QAccessible::Notification);
     if (className == QLatin1String("QComboBox"))
-        return new ComboBoxInterface(static_cast<QComboBox*>(object));
+        return new ComboBoxInterface(static_cast<QComboBox*>(widget));
+    if (className == QLatin1String("LoanList"))
+        return new LoanListInterface(static_cast<QListWidget*>(widget));
+    if (className == QLatin1String("Saldori"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 
@@ -124,6 +145,9 @@ void describe(QWidget* window) {
         window->findChild<QLabel*>(QString::fromLatin1(caption))
             ->setBuddy(window->findChild<QWidget*>(QString::fromLatin1(control)));
     }
+    auto* loans = window->findChild<QListWidget*>(QStringLiteral("Laina"));
+    QObject::connect(loans, &QListWidget::itemChanged, loans,
+                     [loans](QListWidgetItem* loan) { announceTick(loans, loans->row(loan)); });
 }
 
 } // namespace accessibility

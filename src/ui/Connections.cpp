@@ -71,9 +71,11 @@ void Saldori::connectHandlers() {
     connect(LainaLisaa, &QLineEdit::returnPressed, this, command(OK1, &Saldori::OK1_Click));
     connect(Mtlaina, &QLineEdit::returnPressed, this, command(Tallenna, &Saldori::Tallenna_Click));
 
-    new LinkLabel(Koti, command(Koti, &Saldori::Koti_Click));
-    new LinkLabel(SPosti, command(SPosti, &Saldori::SPosti_Click));
+    connect(static_cast<LinkLabel*>(Koti), &LinkLabel::clicked, this,
+            command(Koti, &Saldori::Koti_Click));
+    connect(static_cast<LinkLabel*>(SPosti), &LinkLabel::clicked, this,
+            command(SPosti, &Saldori::SPosti_Click));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            command(takaisin, &Saldori::apu_Escape));
+            &Saldori::Form_Escape);
     connectBorrowerSummary();
 }

@@ -3,6 +3,7 @@
 #include "ui/Colours.h"
 #include "ui/HintLabel.h"
 #include "ui/Layout.h"
+#include "ui/LinkLabel.h"
 #include "ui/LoanList.h"
 #include "ui/MenuLabel.h"
 #include "ui/PickComboBox.h"
@@ -119,18 +120,17 @@ void Saldori::buildControls() {
         AutoUpdate = make<ModuleTransfers>(WebUpdate, "AutoUpdate");
 
     Tietoa = make<QGroupBox>(this, "Tietoa");
-    Ikoni = make<QLabel>(Tietoa, "Ikoni");
+    Ikoni = make<FocusLabel>(Tietoa, "Ikoni");
     Versio1 = make<QLabel>(Tietoa, "Versio1");
-    Koti = make<QLabel>(Tietoa, "Koti");
+    Koti = make<LinkLabel>(Tietoa, "Koti");
     OK2 = make<QPushButton>(Tietoa, "OK2");
-    SPosti = make<QLabel>(Tietoa, "SPosti");
+    SPosti = make<LinkLabel>(Tietoa, "SPosti");
     SaldoriNimi = make<QLabel>(Tietoa, "SaldoriNimi");
 
     // The hint line and its button slide over the menu column, so they lie on top.
-    auto* hint = make<HintLabel>(this, "ohjeteksti");
-    ohjeteksti = hint;
+    ohjeteksti = make<HintLabel>(this, "ohjeteksti");
     takaisin2 = make<QPushButton>(this, "takaisin2");
-    hint->keepAbove(takaisin2);
+    ohjeteksti->keepAbove(takaisin2);
 
     Line1 = make<QWidget>(this, "Line1");
     Line2 = make<QWidget>(this, "Line2");
@@ -178,7 +178,7 @@ void Saldori::applyLooks() {
     colours::setBackground(Laina, colours::kWhite);
 
     // Centred labels are centred across; their text starts at the top.
-    for (QLabel* label : {CopyR, ohjeteksti, Label1, Label5, tila})
+    for (QLabel* label : {CopyR, static_cast<QLabel*>(ohjeteksti), Label1, Label5, tila})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     colours::setText(CopyR, colours::kRed);
     ohjeteksti->setWordWrap(true);
@@ -190,7 +190,6 @@ void Saldori::applyLooks() {
         panel->setAutoFillBackground(true);
 
     Ikoni->setPixmap(windowIcon().pixmap(32, 32));
-    Ikoni->setFocusPolicy(Qt::TabFocus);
     OK2->setFont(fontOf(kDialogFont, 8.25, true));
     SaldoriNimi->setFont(fontOf(kDialogFont, 24));
 

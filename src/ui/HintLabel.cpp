@@ -1,5 +1,6 @@
 #include "ui/HintLabel.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace {
@@ -25,4 +26,14 @@ void HintLabel::paintEvent(QPaintEvent* event) {
     painter.setFont(smaller);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(rect(), kFlags, text());
+}
+
+void HintLabel::setText(const QString& text) {
+    if (text == this->text())
+        return;
+    QLabel::setText(text);
+    if (isVisible()) {
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
 }

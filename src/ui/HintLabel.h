@@ -11,6 +11,9 @@ class HintLabel : public QLabel {
   public:
     using QLabel::QLabel;
     void keepAbove(const QWidget* below) { below_ = below; }
+    // Each new step is the walkthrough's voice: a screen reader hears it as a notification
+    // shown anew. Hides QLabel's, so the window sets its hints through this type.
+    void setText(const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

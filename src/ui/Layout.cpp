@@ -100,12 +100,12 @@ constexpr std::array<LineRow, 4> kLines = {{
     {"Line4", 10, 0, 10, 3480},
 }};
 
-constexpr std::array<const char*, 25> kTabOrder = {
-    "Lainaaja",      "Laina",      "Mtlaina",       "Command3",   "Tallenna",
-    "ohjellainaaja", "ohjellaina", "ohjeplainaaja", "ohjeplaina", "URL",
-    "OK2",           "Ikoni",      "takaisin",      "Ohjeet",     "Tieto",
-    "UpDate",        "sulje2",     "LainaLisaa",    "Lainaaja1",  "OK1",
-    "sulje1",        "OK",         "Uusi",          "takaisin2",  "Command1",
+constexpr std::array<const char*, 27> kTabOrder = {
+    "Lainaaja",   "Laina",         "Mtlaina",    "Command3", "Tallenna", "ohjellainaaja",
+    "ohjellaina", "ohjeplainaaja", "ohjeplaina", "URL",      "OK2",      "Ikoni",
+    "Koti",       "SPosti",        "takaisin",   "Ohjeet",   "Tieto",    "UpDate",
+    "sulje2",     "LainaLisaa",    "Lainaaja1",  "OK1",      "sulje1",   "OK",
+    "Uusi",       "takaisin2",     "Command1",
 };
 
 } // namespace

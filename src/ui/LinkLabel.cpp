@@ -1,21 +1,24 @@
 #include "ui/LinkLabel.h"
 
-#include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(QLabel* label, std::function<void()> onClick)
-    : QObject(label), label_(label), onClick_(std::move(onClick)) {
-    label->setCursor(Qt::PointingHandCursor);
-    label->installEventFilter(this);
+LinkLabel::LinkLabel(QWidget* parent) : FocusLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
 }
 
-// A press that is dragged off the label before release is no click.
-bool LinkLabel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            label_->rect().contains(mouse->position().toPoint()))
-            onClick_();
-    }
-    return QObject::eventFilter(watched, event);
+// A press that is dragged off the label before release is no click. The window still sees the
+// mouse, as it sees it over any label.
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    FocusLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+        return FocusLabel::keyPressEvent(event);
+    event->accept();
+    click();
 }

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
+#include "ui/FocusLabel.h"
 
-class QLabel;
-
-// Makes a label answer a click as a link on the desktop does, pointing hand included.
-class LinkLabel : public QObject {
+// A label that opens what it shows, as a link on the desktop does: a click (pointing hand
+// included), or Space or Enter once Tab has reached it.
+class LinkLabel : public FocusLabel {
     Q_OBJECT
 
   public:
-    LinkLabel(QLabel* label, std::function<void()> onClick);
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+    Q_INVOKABLE void click() { emit clicked(); }
+
+  signals:
+    void clicked();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    QLabel* label_;
-    std::function<void()> onClick_;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-// The loan list, which shows the keyboard focus also when it has no entry to mark.
+// The loan list, which shows the keyboard focus plainly, also when it has no entry to mark.
 class LoanList : public QListWidget {
     Q_OBJECT
 

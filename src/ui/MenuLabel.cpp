@@ -2,13 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <utility>
-
-MenuLabel::MenuLabel(QWidget* parent) : QLabel(parent) {
-    // Tab alone: a mouse click must not take the focus from the control being typed in.
-    setFocusPolicy(Qt::TabFocus);
-}
 
 void MenuLabel::click() {
     if (isEnabled())
@@ -46,25 +40,6 @@ void MenuLabel::keyPressEvent(QKeyEvent* event) {
         click();
         break;
     default:
-        QLabel::keyPressEvent(event);
+        FocusLabel::keyPressEvent(event);
     }
-}
-
-void MenuLabel::focusInEvent(QFocusEvent* event) {
-    QLabel::focusInEvent(event);
-    update();
-}
-
-void MenuLabel::focusOutEvent(QFocusEvent* event) {
-    QLabel::focusOutEvent(event);
-    update();
-}
-
-void MenuLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/FocusLabel.h"
 
 // A menu entry: a plain label that reports clicks and every movement of the mouse over it. A
 // double-click is a click followed by a double-click event, and only the click is reported.
 // The keyboard reaches it with Tab, which frames it, and clicks it with Space or Enter; the
 // frame is the keyboard's own mark, apart from the colour that follows the mouse.
-class MenuLabel : public QLabel {
+class MenuLabel : public FocusLabel {
     Q_OBJECT
 
   public:
-    explicit MenuLabel(QWidget* parent = nullptr);
+    using FocusLabel::FocusLabel;
 
     // Clicks the label as the mouse does, if it is enabled.
-    void click();
+    Q_INVOKABLE void click();
 
   signals:
     void clicked();
@@ -25,9 +25,6 @@ class MenuLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool doubleClicked_ = false;

@@ -15,6 +15,17 @@ inline Message plain(const QString& text) {
 // Start-up, saving, the transition engine.
 inline const Message kAlreadyRunning = plain(QStringLiteral("Ohjelma on jo käynnissä!"));
 inline const Message kVirhe = plain(QStringLiteral("Virhe!"));
+// No home folder is known when the folder is empty.
+inline Message noDataFolder(const QString& folder) {
+    if (folder.isEmpty())
+        return {QStringLiteral("Kotikansiota ei ole, joten Saldorilla ei ole kansiota "
+                               "tiedostoilleen. Anna kansio muuttujassa XDG_DATA_HOME."),
+                Icon::Critical};
+    return {QStringLiteral("Kansiota ") + folder +
+                QStringLiteral(" ei voi luoda tai avata, joten Saldori ei voi pitää siellä "
+                               "tiedostojaan. Tarkista kansion oikeudet."),
+            Icon::Critical};
+}
 inline Message saveFailed(const QString& fileName) {
     return {QStringLiteral("Tiedoston ") + fileName +
                 QStringLiteral(" tallentaminen epäonnistui. Tarkista, että kansioon voi "

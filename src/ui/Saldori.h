@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/Ledger.h"
+#include "ui/HintLabel.h"
 #include "ui/Services.h"
 #include "ui/States.h"
 
@@ -51,6 +52,8 @@ class Saldori : public QWidget {
     void varinvaihto();
     void Enabloi();
     void Disabloi();
+    // Escape presses the way back of the panel on top.
+    void Form_Escape();
 
     // Panel transitions.
     void liikuttaja_Timer();
@@ -93,7 +96,6 @@ class Saldori : public QWidget {
     void Apua_Click();
     void Ohjeet_Click();
     void takaisin_Click();
-    void apu_Escape();
     void Command1_Click();
     void ohjellainaaja_Click();
     void ohjellaina_Click();
@@ -140,7 +142,7 @@ class Saldori : public QWidget {
     QComboBox* Lainaaja;
     QListWidget* Laina;
     QLabel* CopyR;
-    QLabel* ohjeteksti;
+    HintLabel* ohjeteksti;
     QPushButton* takaisin2;
     QWidget* Line1;
     QWidget* Line2;

@@ -7,14 +7,17 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-# expect STATUS STDOUT STDERR FOLDER [ARGUMENT...]: standard output starts with STDOUT, standard
-# error holds STDERR, and "" means nothing at all; every run has no display.
+# expect STATUS STDOUT STDERR FOLDER [ARGUMENT...]: standard output is STDOUT (or starts with it,
+# where it ends in "…"), standard error holds STDERR, and "" means nothing at all; every run has
+# no display.
 expect() {
     local status=$1 out=$2 err=$3 folder=$4 got=0
     shift 4
     (cd "$folder" && exec env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" "$@") \
         >"$work/out" 2>"$work/err" || got=$?
-    [[ -z "$out" && -s $work/out || "$(cat "$work/out" && echo .)" != "$out"* ]] && got="$got, stdout"
+    local have && have=$(cat "$work/out" && echo .) && have=${have%.}
+    [[ $out == *… ]] && have=${have:0:${#out}-1}… # a prefix
+    [[ -z "$out" && -s $work/out || "$have" != "$out" ]] && got="$got, stdout"
     [[ -z "$err" && -s $work/err || "$(cat "$work/err" && echo .)" != *"$err"* ]] && got="$got, stderr"
     [ "$got" = "$status" ] || { echo "FAIL ($got): $* in $folder" && cat "$work/out" "$work/err"; failures=$((failures + 1)); }
 }
@@ -32,12 +35,27 @@ csv=$'lainaaja,paikka,laina\r\n"Aino, ""Aatu""",2,"kirja ""Sinuhe"""\r\nMatti,,\
 expect 0 "$csv" "" "$work/ledger" --export
 expect 0 $'lainaaja,paikka,laina\r\n' "ei ole rekisteriä nimet.kdx" "$work/none" -platform xcb --export
 expect 0 "saldori $version"$'\n' "" "$work/none" --version
-expect 0 "Käyttö: saldori [VALITSIN]" "" "$work/none" --export -h
+LC_ALL= LC_MESSAGES= LANGUAGE= LANG=fi_FI.UTF-8 expect 0 "Käyttö: saldori [VALITSIN]…" "" "$work/none" --export -h
 expect 1 "" "tuntematon valitsin tai argumentti ”--vienti”" "$work/ledger" --export --vienti
 expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/folder" --export
 expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/foreign" --export
 expect 1 "" "tiedostoa Aino.kdx ei voi lukea" "$work/lost-loans" --export
-expect 1 "" "ikkunaa ei voi avata, koska näyttöön ei saada yhteyttä" "$work/ledger"
+expect 1 "" "ikkunaa ei voi avata, koska näyttöön ei saada yhteyttä" "$work/ledger" --
+expect 1 "" "näyttöliitännäistä ”nonesuch” ei ole" "$work/ledger" -platform nonesuch
+grep -q qt.qpa "$work/err" && { echo "FAIL: the toolkit's own lines before ours"; failures=$((failures + 1)); }
+expect 1 "" "argumentti ”--export”" "$work/ledger" -- --export
+expect 1 "" "kahdella viivalla: --export" "$work/ledger" -export
+expect 1 "" "”--export” ei ota arvoa" "$work/ledger" --export=1
+expect 0 "saldori $version"$'\n' "" "$work/none" -V
+LC_ALL= LC_MESSAGES= LANGUAGE= LANG=en_US.UTF-8 expect 0 "Usage: saldori…" "" "$work/none" -h
+# Asked for the user's data folder, the program makes it only for work on the register.
+export SALDORI_IN_DATA_FOLDER=1
+HOME=$work/home XDG_DATA_HOME= expect 0 "saldori $version"$'\n' "" "$work/none" --version
+HOME=/nonexistent XDG_DATA_HOME= expect 1 "" "kotikansiota ei ole" "$work/none" --export
+HOME=$work/none XDG_DATA_HOME=$work/data/home expect 0 $'lainaaja,paikka,laina\r\n' \
+    "kansiossa $work/data/home/saldori ei ole" "$work/ledger" --export
+[ "$(stat -c %a "$work"/data{,/home,/home/saldori} | sort -u)" = 700 ] || { echo "FAIL: data folder not private"; failures=$((failures + 1)); }
+unset SALDORI_IN_DATA_FOLDER
 # Questions: sums read from the loans' own texts, a search in any case, and cells that a
 # spreadsheet would run as formulas, neutralised.
 printf 'h\r\nAino\xd7\r\nPekka\xd7\r\nMatti\xd7\r\n' >"$work/money/nimet.kdx"
@@ -46,18 +64,18 @@ printf 'h\r\n-20 \x80\xd7\r\n' >"$work/money/Pekka.kdx"
 printf 'h\r\n=HYPERLINK("evil.example";"x")\xd7\r\n@x\xd7\r\n' >"$work/formulas/nimet.kdx"
 printf "h\r\n=cmd|' /C calc'!A0\xd7\r\n-20 \x80\xd7\r\n'+1\xd7\r\n" >"$work/formulas/=HYPERLINK(\"evil.example\";\"x\").kdx"
 expect 0 $'lainaaja,summa,lainoja,ilman summaa\r\nAino,1250.50,3,1\r\nPekka,-20.00,1,0\r\nMatti,0.00,0,0\r\n,1230.50,4,1\r\n' "" "$work/money" --summat --csv
-expect 0 "$(printf 'Lainaaja       Summa  Lainoja  Ilman summaa\nAino      1\u00a0250,50\u00a0€        3             1\nPekka       -20,00\u00a0€')" "" "$work/money" --summat
+expect 0 "$(printf 'Lainaaja       Summa  Lainoja  Ilman summaa\nAino      1\u00a0250,50\u00a0€        3             1\nPekka       -20,00\u00a0€…')" "" "$work/money" --summat
 expect 0 $'lainaaja,paikka,laina\r\n"\'=HYPERLINK(""evil.example"";""x"")",1,\'=cmd|\' /C calc\'!A0\r\n"\'=HYPERLINK(""evil.example"";""x"")",2,\'-20 €\r\n"\'=HYPERLINK(""evil.example"";""x"")",3,\'\'+1\r\n\'@x,,\r\n' "" "$work/formulas" --export
 expect 0 $'lainaaja,paikka,laina\r\nPekka,1,"sähkövatkain, 2 kpl"\r\n' "" "$work/ledger" --hae SÄHKÖ
 expect 0 $'lainaaja,paikka,laina\r\n' "" "$work/ledger" --hae porakone
-expect 1 "" "valitsimen --hae perään tarvitaan TEKSTI" "$work/ledger" --hae
+expect 1 "" "valitsimen ”--hae” arvo puuttuu" "$work/ledger" --hae
 
 # Import: --export read back gives the same bytes. A row that cannot be stored, or an open window,
 # refuses the whole file and leaves every file as it was.
 for folder in ledger formulas; do
     (cd "$work/$folder" && "$program" --export) >"$work/$folder.csv"
     mkdir "$work/$folder-again"
-    SALDORI_CALLER_DIR="$work" expect 0 "Tuotu " "" "$work/$folder-again" --tuo "$folder.csv"
+    expect 0 "Tuotu …" "" "$work/$folder-again" --tuo "../$folder.csv"
     (cd "$work/$folder-again" && "$program" --export) | cmp -s - "$work/$folder.csv" || { echo "FAIL: $folder.csv read back"; failures=$((failures + 1)); }
 done
 cp "$work"/money/* "$work/target/"
@@ -84,7 +102,7 @@ refused $'Aino,1\r\n' "rivi 2: rivillä on 2 kenttää"
 for _ in $(seq 200); do [ -s "$work/run/saldori.lock" ] && break; sleep 0.05; done
 refused "" "ikkuna on auki: sulje ikkuna ensin"
 kill "$window"
-expect 0 "Tuotu 3 lainaajaa ja 2 lainaa" "" "$work/target" --tuo "$work/ledger.csv"
+expect 0 "Tuotu 3 lainaajaa ja 2 lainaa…" "" "$work/target" --tuo "$work/ledger.csv"
 [ -e "$work/target/Outo.kdx" ] && [ ! -e "$work/target/Aino.kdx" ] || { echo "FAIL: loan files of those gone"; failures=$((failures + 1)); }
 "$program" --export >/dev/full 2>"$work/err"
 [ $? = 1 ] && grep -q "vakiotulosteeseen ei voi kirjoittaa" "$work/err" || { echo "FAIL: a full disk is no success"; failures=$((failures + 1)); }
