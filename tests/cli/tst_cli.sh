@@ -34,7 +34,7 @@ csv=$'lainaaja,paikka,laina\r\n"Aino, ""Aatu""",2,"kirja ""Sinuhe"""\r\nMatti,,\
 
 expect 0 "$csv" "" "$work/ledger" --export
 expect 0 $'lainaaja,paikka,laina\r\n' "ei ole rekisteriä nimet.kdx" "$work/none" -platform xcb --export
-expect 0 "saldori $version"$'\n' "" "$work/none" --version
+expect 0 "saldori $version"$'\n…' "" "$work/none" --version
 LC_ALL= LC_MESSAGES= LANGUAGE= LANG=fi_FI.UTF-8 expect 0 "Käyttö: saldori [VALITSIN]…" "" "$work/none" --export -h
 expect 1 "" "tuntematon valitsin tai argumentti ”--vienti”" "$work/ledger" --export --vienti
 expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/folder" --export
@@ -46,11 +46,11 @@ grep -q qt.qpa "$work/err" && { echo "FAIL: the toolkit's own lines before ours"
 expect 1 "" "argumentti ”--export”" "$work/ledger" -- --export
 expect 1 "" "kahdella viivalla: --export" "$work/ledger" -export
 expect 1 "" "”--export” ei ota arvoa" "$work/ledger" --export=1
-expect 0 "saldori $version"$'\n' "" "$work/none" -V
+expect 0 "saldori $version"$'\n…' "" "$work/none" -V
 LC_ALL= LC_MESSAGES= LANGUAGE= LANG=en_US.UTF-8 expect 0 "Usage: saldori…" "" "$work/none" -h
 # Asked for the user's data folder, the program makes it only for work on the register.
 export SALDORI_IN_DATA_FOLDER=1
-HOME=$work/home XDG_DATA_HOME= expect 0 "saldori $version"$'\n' "" "$work/none" --version
+HOME=$work/home XDG_DATA_HOME= expect 0 "saldori $version"$'\n…' "" "$work/none" --version
 HOME=/nonexistent XDG_DATA_HOME= expect 1 "" "kotikansiota ei ole" "$work/none" --export
 HOME=$work/none XDG_DATA_HOME=$work/data/home expect 0 $'lainaaja,paikka,laina\r\n' \
     "kansiossa $work/data/home/saldori ei ole" "$work/ledger" --export
