@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Export.h"
+#include "cli/HistoryCommands.h"
 #include "cli/Texts.h"
 #include "platform/AppInfo.h"
 
@@ -13,11 +14,12 @@
 namespace cli {
 namespace {
 
-enum class Command { Window, Help, Version, Export };
+enum class Command { Window, Help, Version, Export, History, Restore };
 
 struct Request {
     Command command = Command::Window;
     QString unknown;
+    QString change; // the number after --palauta
 };
 
 // Help goes before the version, and both before the export, wherever they stand on the line.
@@ -28,6 +30,10 @@ Command commandOf(const QString& argument) {
         return Command::Version;
     if (argument == u"--export")
         return Command::Export;
+    if (argument == u"--historia")
+        return Command::History;
+    if (argument == u"--palauta")
+        return Command::Restore;
     return Command::Window;
 }
 
@@ -40,7 +46,13 @@ bool isToolkitOption(const QString& argument) {
 Request parse(const QStringList& arguments) {
     Request request;
     bool valueMayFollow = false;
+    bool changeFollows = false;
     for (const QString& argument : arguments) {
+        if (std::exchange(changeFollows, false)) {
+            request.change = argument;
+            continue;
+        }
+        changeFollows = argument == u"--palauta";
         const bool toolkitValue =
             std::exchange(valueMayFollow, false) && !argument.startsWith(u'-');
         const Command command = commandOf(argument);
@@ -101,6 +113,10 @@ std::optional<int> run(int argc, char* argv[]) {
         return print(cli_text::kHelp.toUtf8());
     if (request.command == Command::Version)
         return print(cli_text::version(versionNumber()).toUtf8());
+    if (request.command == Command::History)
+        return printHistory();
+    if (request.command == Command::Restore)
+        return restoreChange(request.change);
     return printRegister();
 }
 

@@ -107,8 +107,18 @@ Outcome Ledger::replaceable(const Change& change) const {
 }
 
 Outcome Ledger::apply(const Change& change) {
+    const Outcome outcome = write(change, Step::Change, nullptr);
+    if (outcome.done() && changed_)
+        changed_();
+    return outcome;
+}
+
+Outcome Ledger::write(const Change& change, Step step, const ChangeSet* target) {
     if (const Outcome refused = replaceable(change); !refused.done())
         return refused;
+    const std::optional<qint64> kept = history_.keep(change, step, target);
+    if (!kept)
+        return {Problem::Failed, kHistoryFolder};
     for (const FileChange& file : change.files) {
         if (!file.bytes) {
             // The files that still name it are in place, so one left behind is only a stray.
@@ -117,11 +127,16 @@ Outcome Ledger::apply(const Change& change) {
         }
         // Private: the register is nobody else's business.
         FileReplacement replacement(file.file, FileReplacement::Links::Follow, 0600);
-        if (!replacement.open() || !replacement.write(*file.bytes) || !replacement.commit())
+        if (!replacement.open() || !replacement.write(*file.bytes)) {
+            // Before the first commit every file is as the set keeps it: nothing to take back.
+            if (&file == &change.files.first())
+                history_.forget(*kept);
+            return {Problem::Failed, file.file};
+        }
+        if (!replacement.commit())
             return {Problem::Failed, file.file};
     }
-    if (changed_)
-        changed_();
+    history_.prune();
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/Change.h"
+#include "ledger/History.h"
 #include "ledger/Outcome.h"
 #include "ledger/Tables.h"
 
@@ -71,11 +72,23 @@ class Ledger {
     // fails leaves the borrower as they were.
     Outcome deleteBorrower(const QString& borrower);
 
-    // Replaces or removes the files of the change, in its order. Nothing is written when any
-    // file to replace is not ours; a failed write stops the change there.
+    // Replaces or removes the files of the change, in its order, once the history keeps them as
+    // they were. Nothing is written when any file to replace is not ours or the history cannot
+    // keep them; a failed write stops the change there.
     Outcome apply(const Change& change);
 
+    // Take back the last change, do again the one last taken back, or put every file back as it
+    // was before the kept change `number`: each a change of its own, kept in the history too. The
+    // register is read again, and the borrower the change concerned becomes kenen().
+    Outcome undo();
+    Outcome redo();
+    Outcome restoreBefore(qint64 number);
+    History& history() { return history_; }
+
   private:
+    Outcome write(const Change& change, Step step, const ChangeSet* target);
+    Outcome takeBack(const ChangeSet& target, const QList<FileChange>& files, Step step,
+                     const QString& what);
     bool addTable(Change& change, const QString& file, std::span<const QString> table) const;
     Outcome replaceable(const Change& change) const;
 
@@ -86,6 +99,7 @@ class Ledger {
     QString kenen_;
     QString loansOf_;
     QString unsaved_; // what was done to the loans in memory since they were read
+    History history_;
 };
 
 } // namespace ledger

@@ -18,7 +18,8 @@ enum class Problem {
     NotHeld,    // the loan is not among the loans in memory
     Unreadable, // a file on disk is not ours, so replacing it would lose it
     Failed,     // a file could not be written; it still holds what it held
-    Unnamable   // a registered name that cannot name a loan file (a register from elsewhere)
+    Unnamable,  // a registered name that cannot name a loan file (a register from elsewhere)
+    NoHistory   // no change kept to take back, do again or restore to
 };
 
 struct Outcome {

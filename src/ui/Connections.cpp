@@ -75,4 +75,5 @@ void Saldori::connectHandlers() {
     new LinkLabel(SPosti, command(SPosti, &Saldori::SPosti_Click));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
             command(takaisin, &Saldori::apu_Escape));
+    connectHistory();
 }
