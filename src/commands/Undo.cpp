@@ -45,7 +45,11 @@ class TypingFirst : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::ShortcutOverride)
             return false;
-        const auto* box = static_cast<QLineEdit*>(watched);
+        // An editable combo box hands the key straight to its box, past the box's filters.
+        const auto* combo = qobject_cast<QComboBox*>(watched);
+        const QLineEdit* box = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(watched);
+        if (box == nullptr)
+            return false;
         const QKeyCombination pressed = static_cast<QKeyEvent*>(event)->keyCombination();
         for (const auto& [keys, undo] : kKeys) {
             if (pressed == keys)
@@ -134,8 +138,10 @@ void Saldori::connectHistory() {
                 [this, handler] { runCommand(Lainaaja, handler); });
     }
     auto* typingFirst = new TypingFirst(this);
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        box->installEventFilter(typingFirst);
+    for (QWidget* box : findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box))
+            box->installEventFilter(typingFirst);
+    }
     PLainaaja->setToolTip(kDeleteTip);
     PLaina->setToolTip(kDeleteTip);
 
