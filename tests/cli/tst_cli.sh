@@ -20,6 +20,7 @@ expect() {
 }
 
 mkdir -p "$work"/{ledger,none,folder/nimet.kdx,foreign,lost-loans/Aino.kdx}
+mkdir -m 700 "$work/run" && export XDG_RUNTIME_DIR="$work/run"
 cd "$work/ledger"
 printf 'h\r\nAino, "Aatu"\xd7\r\n\xd7\r\nMatti\xd7\r\nPekka\xd7\r\n' >nimet.kdx
 printf 'h\r\n\xd7\r\nkirja "Sinuhe"\xd7\r\n' >'Aino, "Aatu".kdx'
@@ -37,6 +38,14 @@ expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/folder" --export
 expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/foreign" --export
 expect 1 "" "tiedostoa Aino.kdx ei voi lukea" "$work/lost-loans" --export
 expect 1 "" "ikkunaa ei voi avata, koska näyttöön ei saada yhteyttä" "$work/ledger"
+expect 0 "" "ei ole vielä yhtään tallennettua muutosta" "$work/ledger" --historia
+expect 1 "" "muutoksen numero puuttuu tai ei ole luku: ”x”" "$work/ledger" --palauta x
+expect 1 "" "muutosta 3 ei ole historiassa" "$work/ledger" --palauta 3
+expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/foreign" --historia
+(cd "$work/ledger" && QT_QPA_PLATFORM=offscreen exec "$program") & window=$!
+for _ in {1..100}; do [ -e "$work/run/saldori.lock" ] && break; sleep 0.1; done
+expect 1 "" "Saldorin ikkuna on auki" "$work/ledger" --palauta 1
+kill "$window" && wait "$window"
 "$program" --export >/dev/full 2>"$work/err"
 [ $? = 1 ] && grep -q "vakiotulosteeseen ei voi kirjoittaa" "$work/err" || { echo "FAIL: a full disk is no success"; failures=$((failures + 1)); }
 exit "$failures"
