@@ -117,6 +117,26 @@ bool writeSynced(const QByteArray& path, const QByteArray& bytes) {
     return ::close(fd) == 0 && synced;
 }
 
+// Where the new set stands on the two stacks, from where the user stood before it.
+void placeOnStacks(ChangeSet& set, const ChangeSet* target, qint64 undoTop, qint64 redoTop) {
+    switch (set.step) {
+    case Step::Undo: // the change comes off the undo stack, and its undo goes on the redo stack
+        set.below = redoTop;
+        set.undoTop = target->below;
+        set.redoTop = set.number;
+        return;
+    case Step::Redo:
+        set.below = undoTop;
+        set.undoTop = set.number;
+        set.redoTop = target->below;
+        return;
+    default: // a change of its own leaves nothing to do again
+        set.below = undoTop;
+        set.undoTop = set.number;
+        set.redoTop = 0;
+    }
+}
+
 } // namespace
 
 QString History::path(qint64 number) const {
@@ -186,14 +206,7 @@ std::optional<qint64> History::keep(const Change& change, Step step, const Chang
     // Another copy may have taken the number; the second try knows its set.
     for (int attempt = 0; attempt < 2; ++attempt) {
         set.number = sets_.isEmpty() ? 1 : sets_.last().number + 1;
-        if (step == Step::Undo)
-            std::tie(set.below, set.undoTop, set.redoTop) =
-                std::tuple(redoTop_, target->below, set.number);
-        else if (step == Step::Redo)
-            std::tie(set.below, set.undoTop, set.redoTop) =
-                std::tuple(undoTop_, set.number, target->below);
-        else
-            std::tie(set.below, set.undoTop, set.redoTop) = std::tuple(undoTop_, set.number, 0);
+        placeOnStacks(set, target, undoTop_, redoTop_);
         const QByteArray bytes = encodeChangeSet(set);
         if (write(set.number, bytes)) {
             sets_.append({set.number, bytes.size()});

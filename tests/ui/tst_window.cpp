@@ -364,12 +364,15 @@ class WindowTest : public WindowTestCase {
         act({"PLainaaja"});
         w.reset();
         const QTemporaryDir runtime;
-        QProcess cli;
-        cli.setEnvironment(QProcess::systemEnvironment() << "XDG_RUNTIME_DIR=" + runtime.path());
         const QString newest = QString::number(QDir(".historia").entryList({"*.muutos"}).size());
-        cli.start(SALDORI_PROGRAM_FILE, {"--palauta", newest});
-        QVERIFY(cli.waitForFinished() && cli.exitCode() == 0);
-        QCOMPARE(snapshotWorkDir(), changedAfterUndo);
+        for (const auto& [change, files] : {std::pair(newest, changedAfterUndo), {"1", start}}) {
+            QProcess cli;
+            cli.setEnvironment(QProcess::systemEnvironment()
+                               << "XDG_RUNTIME_DIR=" + runtime.path());
+            cli.start(SALDORI_PROGRAM_FILE, {"--palauta", change});
+            QVERIFY(cli.waitForFinished() && cli.exitCode() == 0);
+            QCOMPARE(snapshotWorkDir(), files);
+        }
     }
 
     void aboutLinksKeepThePanelOpen() {
