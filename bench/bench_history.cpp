@@ -2,6 +2,7 @@
 // were written before the history and as they are written now that it keeps each change first.
 #include "ledger/FileReplacement.h"
 #include "ledger/Ledger.h"
+#include "ledger/OwnFiles.h"
 #include "ledger/RecordFile.h"
 #include "ledger/Tables.h"
 #include "support/Harness.h"
