@@ -2,6 +2,7 @@
 
 #include "cli/Export.h"
 #include "cli/Help.h"
+#include "cli/HistoryCommands.h"
 #include "cli/Import.h"
 #include "cli/Output.h"
 #include "cli/Questions.h"
@@ -27,6 +28,22 @@ const QList<Option>& options() {
                                   "borrower without loans is a row without slot and loan"),
          .readsFiles = true,
          .run = printRegister},
+        {.names = {QStringLiteral("historia")},
+         .helpFi = QStringLiteral("listaa tallennetut muutokset uusimmasta alkaen: numero, aika ja "
+                                  "muutos"),
+         .helpEn = QStringLiteral("list the kept changes, newest first: number, time and what "
+                                  "the change was"),
+         .readsFiles = true,
+         .run = [](const QString&) { return printHistory(); }},
+        {.names = {QStringLiteral("palauta")},
+         .valueFi = QStringLiteral("N"),
+         .valueEn = QStringLiteral("N"),
+         .helpFi = QStringLiteral("palauta tiedostot sellaisiksi kuin ne olivat ennen muutosta N; "
+                                  "palautuskin on muutos, jonka voi perua"),
+         .helpEn = QStringLiteral("put the files back as they were before change N; the restore "
+                                  "is a change too, which can be taken back"),
+         .readsFiles = true,
+         .run = restoreChange},
         {.names = {QStringLiteral("summat")},
          .helpFi = QStringLiteral("tulosta kunkin lainaajan lainojen summa, lainojen määrä ja "
                                   "niiden lainojen määrä, joista summaa ei voi lukea, sekä "

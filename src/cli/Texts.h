@@ -23,6 +23,10 @@ inline const HelpTexts kHelpFi = {
     QStringLiteral("Valitsimet:"),
     {QStringLiteral("Valitsin -- päättää valitsimet. Qt:n omat valitsimet, kuten -platform ja "
                     "-style, välittyvät ikkunalle."),
+     QStringLiteral("Historia on työkansion kansiossa .historia (200 viimeistä muutosta). "
+                    "Ikkunassa Ctrl+Z peruu viimeisen muutoksen ja Ctrl+Shift+Z tekee sen "
+                    "uudelleen. Historian voi tyhjentää poistamalla kansion, kun ohjelma ei ole "
+                    "käynnissä."),
      QStringLiteral("Paluuarvo on 0, kun kaikki onnistui, ja 1, kun valitsin on tuntematon, "
                     "rekisteriä ei voi lukea, tulostus epäonnistuu, tuontia ei tehty tai "
                     "ikkunaa ei voi avata, koska näyttöä ei ole.")}};
@@ -37,6 +41,10 @@ inline const HelpTexts kHelpEn = {
     QStringLiteral("Options:"),
     {QStringLiteral("The option -- ends the options. Qt's own options, such as -platform and "
                     "-style, go to the window."),
+     QStringLiteral("The history is kept in the folder .historia of the working folder (the last "
+                    "200 changes). In the window Ctrl+Z takes back the last change and "
+                    "Ctrl+Shift+Z does it again. The history is emptied by removing the folder "
+                    "while the program is not running."),
      QStringLiteral("The exit status is 0 when all went well, and 1 when an option is unknown, "
                     "the register cannot be read, the output fails, the import was not made or no "
                     "display can be reached for the window. Messages are in Finnish.")}};
@@ -107,5 +115,43 @@ inline QString noPlatform(const QString& name) {
 inline const QString kNoDisplay =
     QStringLiteral("saldori: ikkunaa ei voi avata, koska näyttöön ei saada yhteyttä (DISPLAY tai "
                    "WAYLAND_DISPLAY).\nRekisterin voi silti tulostaa: saldori --export\n");
+
+inline const QString kWindowRuns =
+    QStringLiteral("saldori: Saldorin ikkuna on auki. Sulje se ensin, niin tiedostot eivät muutu "
+                   "kesken.\n");
+
+inline QString historyUnreadable(const QString& fileName) {
+    return QStringLiteral("saldori: tiedostoa ") + fileName +
+           QStringLiteral(" ei voi lukea tai se ei ole Saldorin tiedosto, joten historiaan ei "
+                          "kosketa. Tarkista tiedoston oikeudet ja muoto.\n");
+}
+
+inline QString noHistory(const QString& folder) {
+    return QStringLiteral("saldori: kansiossa ") + folder +
+           QStringLiteral(" ei ole vielä yhtään tallennettua muutosta.\n");
+}
+
+inline QString badChangeNumber(const QString& argument) {
+    return QStringLiteral("saldori: muutoksen numero puuttuu tai ei ole luku: ”") + argument +
+           QStringLiteral("”.\nKatso numerot: saldori --historia\n");
+}
+
+inline QString noSuchChange(qint64 number) {
+    return QStringLiteral("saldori: muutosta %1 ei ole historiassa tai sitä ei voi lukea, joten "
+                          "mitään ei muutettu.\nKatso numerot: saldori --historia\n")
+        .arg(number);
+}
+
+inline QString restored(qint64 number) {
+    return QStringLiteral("Tiedostot ovat nyt kuten ennen muutosta %1. Tämänkin palautuksen voi "
+                          "perua: saldori --historia näyttää sen numeron.\n")
+        .arg(number);
+}
+
+inline QString restoreFailed(const QString& fileName) {
+    return QStringLiteral("saldori: tiedostoa ") + fileName +
+           QStringLiteral(" ei voitu kirjoittaa. Tarkista levytila ja oikeudet; saldori --historia "
+                          "näyttää, mitkä muutokset on tallennettu.\n");
+}
 
 } // namespace cli_text

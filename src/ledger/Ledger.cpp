@@ -114,8 +114,19 @@ Outcome Ledger::replaceable(const Change& change) const {
 }
 
 Outcome Ledger::apply(const Change& change) {
+    const Outcome outcome = write(change, Step::Change, nullptr);
+    if (outcome.done())
+        for (const auto& changed : changed_)
+            changed();
+    return outcome;
+}
+
+Outcome Ledger::write(const Change& change, Step step, const ChangeSet* target) {
     if (const Outcome refused = replaceable(change); !refused.done())
         return refused;
+    const std::optional<qint64> kept = history_.keep(change, step, target);
+    if (!kept)
+        return {Problem::Failed, kHistoryFolder};
     QString unconfirmed;
     for (const FileChange& file : change.files) {
         if (!file.bytes) {
@@ -127,13 +138,17 @@ Outcome Ledger::apply(const Change& change) {
         FileReplacement replacement(file.file, FileReplacement::Links::Follow, 0600);
         if (replacement.open() && replacement.write(*file.bytes) && replacement.commit())
             continue;
-        if (!replacement.placed())
+        if (!replacement.placed()) {
+            // Before the first file is in place every file is as the set keeps it: nothing to
+            // take back.
+            if (&file == &change.files.first())
+                history_.forget(*kept);
             return {Problem::Failed, file.file};
+        }
         // The file holds the change, so the files after it must follow, or they would disagree.
         unconfirmed = file.file;
     }
-    for (const auto& changed : changed_)
-        changed();
+    history_.prune();
     return {unconfirmed.isEmpty() ? Problem::None : Problem::Unconfirmed, unconfirmed};
 }
 

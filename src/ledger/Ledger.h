@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/Change.h"
+#include "ledger/History.h"
 #include "ledger/Outcome.h"
 #include "ledger/Tables.h"
 
@@ -80,12 +81,24 @@ class Ledger {
     // borrowers the draft leaves out go, where they are ours. The change says where it came from.
     Outcome replaceRegister(const RegisterDraft& draft, const QString& source);
 
-    // Replaces or removes the files of the change, in its order. Nothing is written when any
-    // file to replace is not ours, or any file is read-only; a failed write stops the change
-    // there, but a file in place whose sync failed does not (Unconfirmed).
+    // Replaces or removes the files of the change, in its order, once the history keeps them as
+    // they were. Nothing is written when any file to replace is not ours or read-only, or the
+    // history cannot keep them; a failed write stops the change there, but a file in place whose
+    // sync failed does not (Unconfirmed).
     Outcome apply(const Change& change);
 
+    // Take back the last change, do again the one last taken back, or put every file back as it
+    // was before the kept change `number`: each a change of its own, kept in the history too. The
+    // register is read again, and the borrower the change concerned becomes kenen().
+    Outcome undo();
+    Outcome redo();
+    Outcome restoreBefore(qint64 number);
+    History& history() { return history_; }
+
   private:
+    Outcome write(const Change& change, Step step, const ChangeSet* target);
+    Outcome takeBack(const ChangeSet& target, const QList<FileChange>& files, Step step,
+                     const QString& what);
     bool addTable(Change& change, const QString& file, std::span<const QString> table) const;
     Outcome replaceable(const Change& change) const;
 
@@ -96,6 +109,7 @@ class Ledger {
     QString kenen_;
     QString loansOf_;
     QString unsaved_; // what was done to the loans in memory since they were read
+    History history_;
 };
 
 } // namespace ledger

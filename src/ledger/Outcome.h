@@ -15,11 +15,12 @@ enum class Problem {
     Full,
     NoLoanFile, // the borrower named has no loan file to add loans to
     NotRegistered,
-    NotHeld,    // the loan is not among the loans in memory
-    Unreadable, // a file on disk is not ours, so replacing it would lose it
-    Failed,     // a file could not be written; it still holds what it held
-    Unnamable,  // a registered name that cannot name a loan file (a register from elsewhere)
-    Unconfirmed // done, but the disk did not confirm that it keeps the file
+    NotHeld,     // the loan is not among the loans in memory
+    Unreadable,  // a file on disk is not ours, so replacing it would lose it
+    Failed,      // a file could not be written; it still holds what it held
+    Unnamable,   // a registered name that cannot name a loan file (a register from elsewhere)
+    Unconfirmed, // done, but the disk did not confirm that it keeps the file
+    NoHistory    // no change kept to take back, do again or restore to
 };
 
 struct Outcome {

@@ -78,4 +78,5 @@ void Saldori::connectHandlers() {
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
             &Saldori::Form_Escape);
     connectBorrowerSummary();
+    connectHistory();
 }

@@ -92,6 +92,10 @@ class Saldori : public QWidget {
     void PLainaaja_Click();
     bool PoistaLainaaja(); // false: nobody deleted
 
+    // Taking the last change back and doing it again, from the main screen.
+    void Kumoa();
+    void TeeUudelleen();
+
     // Help menu, help topics and guided help, with their own transition timer.
     void Apua_Click();
     void Ohjeet_Click();
@@ -246,6 +250,7 @@ class Saldori : public QWidget {
     void connectHandlers();
     void connectBorrowerSummary();
     void showBorrowerSummary();
+    void connectHistory();
     Answer ask(const Message& message);
     // False, once the user is told why, when the save did not happen.
     bool saved(const ledger::Outcome& outcome);
@@ -259,6 +264,7 @@ class Saldori : public QWidget {
     struct PanelSteps;
     struct HelpSteps;
     struct DownloadSteps;
+    struct HistorySteps;
 
     Dialogs& dialogs_;
     AddressOpener& addressOpener_;

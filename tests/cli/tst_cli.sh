@@ -104,6 +104,14 @@ refused "" "ikkuna on auki: sulje ikkuna ensin"
 kill "$window"
 expect 0 "Tuotu 3 lainaajaa ja 2 lainaa…" "" "$work/target" --tuo "$work/ledger.csv"
 [ -e "$work/target/Outo.kdx" ] && [ ! -e "$work/target/Aino.kdx" ] || { echo "FAIL: loan files of those gone"; failures=$((failures + 1)); }
+expect 0 "" "ei ole vielä yhtään tallennettua muutosta" "$work/ledger" --historia
+expect 1 "" "muutoksen numero puuttuu tai ei ole luku: ”x”" "$work/ledger" --palauta x
+expect 1 "" "muutosta 3 ei ole historiassa" "$work/ledger" --palauta 3
+expect 1 "" "tiedostoa nimet.kdx ei voi lukea" "$work/foreign" --historia
+(cd "$work/ledger" && QT_QPA_PLATFORM=offscreen exec "$program") & window=$!
+for _ in {1..100}; do [ -e "$work/run/saldori.lock" ] && break; sleep 0.1; done
+expect 1 "" "Saldorin ikkuna on auki" "$work/ledger" --palauta 1
+kill "$window" && wait "$window"
 "$program" --export >/dev/full 2>"$work/err"
 [ $? = 1 ] && grep -q "vakiotulosteeseen ei voi kirjoittaa" "$work/err" || { echo "FAIL: a full disk is no success"; failures=$((failures + 1)); }
 exit "$failures"

@@ -358,14 +358,15 @@ class CommandsTest : public WindowTestCase {
     void failedSave_data() {
         QTest::addColumn<FailedSaveRow>("row");
         const QStringList all = {"a", "b", "c"};
+        // The history keeps the files first, so on a full disk its folder is the one named.
         // clang-format off
-        QTest::newRow("new borrower") << FailedSaveRow{{"Apua", "Ohjeet", "ohjellainaaja", "LLainaaja", "Uusi<Liisa", "OK"}, "Liisa.kdx", {}};
-        QTest::newRow("loan")         << FailedSaveRow{{"Apua", "Ohjeet", "ohjellaina", "LLaina", "Lainaaja1>Aino", "LainaLisaa<d", "OK1"}, "Aino.kdx", {}};
-        QTest::newRow("edit")         << FailedSaveRow{{"Muokkaa", "Laina:a", "Mtlaina<d", "Tallenna"}, "Aino.kdx", all};
-        QTest::newRow("one loan")     << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplaina", "Lainaaja>Aino", "Laina>b", "PLaina"}, "Aino.kdx", all};
+        QTest::newRow("new borrower") << FailedSaveRow{{"Apua", "Ohjeet", "ohjellainaaja", "LLainaaja", "Uusi<Liisa", "OK"}, ".historia", {}};
+        QTest::newRow("loan")         << FailedSaveRow{{"Apua", "Ohjeet", "ohjellaina", "LLaina", "Lainaaja1>Aino", "LainaLisaa<d", "OK1"}, ".historia", {}};
+        QTest::newRow("edit")         << FailedSaveRow{{"Muokkaa", "Laina:a", "Mtlaina<d", "Tallenna"}, ".historia", all};
+        QTest::newRow("one loan")     << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplaina", "Lainaaja>Aino", "Laina>b", "PLaina"}, ".historia", all};
         // After a failed save the file still holds the loans, so nobody is offered for deletion.
-        QTest::newRow("all loans")    << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplaina", "Lainaaja>Aino", "Laina>a", "Laina>b", "Laina>c", "PLaina"}, "Aino.kdx", all};
-        QTest::newRow("borrower")     << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplainaaja", "Lainaaja>Aino", "PLainaaja"}, "nimet.kdx", {}};
+        QTest::newRow("all loans")    << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplaina", "Lainaaja>Aino", "Laina>a", "Laina>b", "Laina>c", "PLaina"}, ".historia", all};
+        QTest::newRow("borrower")     << FailedSaveRow{{"Apua", "Ohjeet", "ohjeplainaaja", "Lainaaja>Aino", "PLainaaja"}, ".historia", {}};
         // clang-format on
     }
 

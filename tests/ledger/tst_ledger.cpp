@@ -94,8 +94,39 @@ class LedgerTest : public QObject {
         QCOMPARE(recordsIn("nimet.kdx"), records(row.names, 100));
         QCOMPARE(recordsIn("Aino.kdx"), row.loans ? records(*row.loans, 30) : "<none>");
         QCOMPARE(changes, row.problem == Problem::None ? 1 : 0);
-        if (row.problem != Problem::None)
+        if (row.problem != Problem::None) {
             QCOMPARE(snapshotWorkDir(), before);
+            return;
+        }
+        // Taken back after a restart, done again and taken back again, byte for byte each time.
+        const auto after = snapshotWorkDir();
+        ledger::Ledger restarted;
+        for (const auto& [step, files] : {std::pair(&ledger::Ledger::undo, before),
+                                          {&ledger::Ledger::redo, after},
+                                          {&ledger::Ledger::undo, before}}) {
+            QVERIFY((restarted.*step)().done());
+            QCOMPARE(snapshotWorkDir(), files);
+        }
+        // The borrower the change concerned is picked again, where they are registered.
+        QCOMPARE(restarted.kenen(), row.names.contains("Pekka") ? ledger::kNobodyChosen : "Aino");
+    }
+
+    // The history keeps the last sets, and leaves alone what is not its own.
+    void historyIsBounded() {
+        QDir().mkdir(".historia");
+        writeBytes(".historia/lue minut.txt", "muistiinpano");
+        writeBytes(".historia/000001.muutos", "ei muutos");
+        ledger::Ledger ledger([] { return u"h"_qs; });
+        ledger.LueNimet();
+        for (int change = 0; change < 125; ++change) {
+            QVERIFY(ledger.addBorrower("Pekka").done());
+            QVERIFY(ledger.deleteBorrower("Pekka").done());
+        }
+        const QStringList sets = QDir(".historia").entryList({"*.muutos"});
+        QCOMPARE(sets.size(), 1 + 200);
+        QCOMPARE(sets[1], "000052.muutos");
+        QCOMPARE(readBytes(".historia/000001.muutos"), "ei muutos");
+        QVERIFY(QFile::exists(".historia/lue minut.txt"));
     }
 
     // Full tables: the 101st borrower and the 31st loan are refused, not lost or wrapped.
@@ -116,11 +147,15 @@ class LedgerTest : public QObject {
         ledger::Ledger ledger([] { return u"h"_qs; });
         ledger.LueNimet();
         onFullDisk([&] {
-            QCOMPARE(ledger.addBorrower("Pekka").file, "Pekka.kdx");
+            QCOMPARE(ledger.addBorrower("Pekka").file, ".historia");
             QCOMPARE(ledger.deleteBorrower("Aino").problem, Problem::Failed);
         });
         QCOMPARE(ledger.names(), kNames);
         QCOMPARE(recordsIn("Aino.kdx"), records(kLoans, 30));
+        // A save that could not start leaves nothing to take back.
+        QFile::link("/nowhere/Pekka.kdx", "Pekka.kdx");
+        QCOMPARE(ledger.addBorrower("Pekka").file, "Pekka.kdx");
+        QCOMPARE(ledger.undo().problem, Problem::NoHistory);
         writeBytes("Liisa.kdx", "h\r\nAino\xC3\x97\r\n"); // another program's
         QCOMPARE(addingLoan("x", "Liisa")(ledger).problem, Problem::Unreadable);
         QCOMPARE(ledger.unreadableFile(), "Liisa.kdx");

@@ -53,6 +53,49 @@ template <typename Table> Table saved(int round) {
     }
 }
 
+QString borrowerOf(int round) {
+    return QStringLiteral("B%1").arg(round);
+}
+
+// The other child: adds a borrower in odd rounds and deletes them in even ones, until killed.
+[[noreturn]] void changeUntilKilled() {
+    int round = 0;
+    ledger::Ledger ledger([&] { return QString::number(round); });
+    std::fputs("changing\n", stdout), std::fflush(stdout);
+    for (round = 1;; ++round)
+        round % 2 ? ledger.addBorrower(borrowerOf(round))
+                  : ledger.deleteBorrower(borrowerOf(round - 1));
+}
+
+// The data files after that many rounds, with the first `made` files of the next round's change.
+QMap<QString, std::optional<QByteArray>> filesAfter(int round, int made = 0) {
+    if (made > 0) {
+        auto files = filesAfter(round);
+        const QString changed = round % 2 ? u"nimet.kdx"_qs : borrowerOf(round + 1) + ".kdx";
+        files[changed] = filesAfter(round + 1).value(changed);
+        return made == 1 ? files : filesAfter(round + 1);
+    }
+    ledger::NameTable names;
+    names[0] = round % 2 ? borrowerOf(round) : QString();
+    QMap<QString, std::optional<QByteArray>> files{
+        {"nimet.kdx", round ? ledger::recordBytes(QString::number(round), names) : std::nullopt}};
+    for (int borrower = 1; borrower <= round + 1; borrower += 2)
+        files[borrowerOf(borrower) + ".kdx"] =
+            borrower == round ? ledger::recordBytes(QString::number(round), ledger::LoanTable{})
+                              : std::nullopt;
+    return files;
+}
+
+void startAndKill(const QString& mode) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {mode});
+    QVERIFY(child.waitForReadyRead());
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(QRandomGenerator::global()->bounded(20000)));
+    ::kill(pid_t(child.processId()), SIGKILL);
+    QVERIFY(child.waitForFinished());
+}
+
 // Which save the file holds, whole to the last CR LF, or 0. Its header is the save's number.
 template <typename Table> int wholeSave(const QString& fileName) {
     const QByteArray file = readBytes(fileName);
@@ -226,13 +269,7 @@ class RecordFileTest : public QObject {
     void killedSavesLeaveWholeFiles() {
         const int kills = std::max(10, qEnvironmentVariableIntValue("SALDORI_CRASH_KILLS"));
         for (int kill = 0; kill < kills; ++kill) {
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {u"--save"_qs});
-            QVERIFY(child.waitForReadyRead());
-            std::this_thread::sleep_for(
-                std::chrono::microseconds(QRandomGenerator::global()->bounded(20000)));
-            ::kill(pid_t(child.processId()), SIGKILL);
-            QVERIFY(child.waitForFinished());
+            startAndKill(u"--save"_qs);
 
             // The loan file is saved first, so it is at most one save ahead of the register.
             const int round = wholeSave<ledger::NameTable>(u"nimet.kdx"_qs);
@@ -245,12 +282,45 @@ class RecordFileTest : public QObject {
         }
         qInfo("%d kills, no torn file", kills);
     }
+
+    // A change killed at any moment has its whole set kept before any file changed, and every
+    // set holds the files exactly as they were before its change.
+    void killedChangesKeepTheirSets() {
+        const int kills = std::max(10, qEnvironmentVariableIntValue("SALDORI_CRASH_KILLS"));
+        for (int kill = 0; kill < kills; ++kill) {
+            const TempWorkDir fresh;
+            startAndKill(u"--change"_qs);
+            ledger::History history;
+            const QList<ledger::ChangeSet> sets = history.list();
+            QCOMPARE(QDir(".historia").entryList({"*.muutos"}).size(), sets.size());
+            for (const ledger::ChangeSet& set : sets) {
+                const auto before = filesAfter(int(set.number) - 1);
+                const std::optional<ledger::ChangeSet> kept = history.read(set.number);
+                QVERIFY(kept);
+                for (const ledger::FileChange& file : kept->before)
+                    QCOMPARE(file.bytes, before.value(file.file));
+            }
+            const int round = sets.isEmpty() ? 0 : int(sets.first().number) - 1;
+            QMap<QString, std::optional<QByteArray>> onDisk;
+            for (const QString& file : QDir().entryList({"*.kdx"}))
+                onDisk[file] = readBytes(file);
+            const auto made = [&](int files) {
+                auto expected = filesAfter(round, files);
+                expected.removeIf([](const auto& file) { return !file.value(); });
+                return onDisk == expected;
+            };
+            QVERIFY2(made(0) || made(1) || made(2), "files changed beyond the newest set");
+        }
+        qInfo("%d kills, every change kept first", kills);
+    }
 };
 
-// Run with "--save", the child of killedSavesLeaveWholeFiles.
+// Run with "--save" or "--change", the child of the tests that kill it.
 int main(int argc, char* argv[]) {
     if (argc == 2 && QByteArray(argv[1]) == "--save")
         saveUntilKilled();
+    if (argc == 2 && QByteArray(argv[1]) == "--change")
+        changeUntilKilled();
     QApplication app(argc, argv);
     RecordFileTest test;
     return QTest::qExec(&test, argc, argv);

@@ -145,15 +145,24 @@ class WindowTestCase : public QObject {
 
     // Settles, then clicks a control, picks "combo>entry", ticks "list>entry", clicks the text of
     // "list:entry", replaces the text of "box<text" as typed, double-clicks "Name*2"; "!Name..."
-    // acts at once. At once too: "Enter", "Space", "Esc", "Tab", "Backtab", the arrows, "Home" and
-    // "End" are keys, a number is that many ticks of every timer, "=Name" tabs onto a control,
-    // other text is typed.
+    // acts at once. At once too: "Enter", "Space", "Esc", "Tab", "Backtab", the arrows, "Home",
+    // "End" and "^Z", "^+Z", "^Y" (Ctrl, Ctrl+Shift) are keys, a number is that many ticks of
+    // every timer, "=Name" tabs onto a control, other text is typed.
     void act(const QStringList& actions) {
-        const QMap<QString, Qt::Key> keys = {
-            {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space},     {"Esc", Qt::Key_Escape},
-            {"Tab", Qt::Key_Tab},      {"Backtab", Qt::Key_Backtab}, {"Down", Qt::Key_Down},
-            {"Up", Qt::Key_Up},        {"Left", Qt::Key_Left},       {"Right", Qt::Key_Right},
-            {"Home", Qt::Key_Home},    {"End", Qt::Key_End}};
+        const QMap<QString, QKeyCombination> keys = {{"Enter", Qt::Key_Return},
+                                                     {"Space", Qt::Key_Space},
+                                                     {"Esc", Qt::Key_Escape},
+                                                     {"Tab", Qt::Key_Tab},
+                                                     {"Backtab", Qt::Key_Backtab},
+                                                     {"Down", Qt::Key_Down},
+                                                     {"Up", Qt::Key_Up},
+                                                     {"Left", Qt::Key_Left},
+                                                     {"Right", Qt::Key_Right},
+                                                     {"Home", Qt::Key_Home},
+                                                     {"End", Qt::Key_End},
+                                                     {"^Z", Qt::CTRL | Qt::Key_Z},
+                                                     {"^+Z", Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+                                                     {"^Y", Qt::CTRL | Qt::Key_Y}};
         for (QString action : actions) {
             const bool atOnce = action.startsWith(u'!') && action.remove(0, 1).size();
             const qsizetype cut = action.indexOf(QRegularExpression("[>:<]|\\*2$"));
@@ -179,7 +188,7 @@ class WindowTestCase : public QObject {
             else if (control)
                 click(control);
             else if (keys.contains(action))
-                press(keys[action]);
+                press(keys[action].key(), keys[action].keyboardModifiers());
             else if (action.startsWith(u'='))
                 w->findChild<QWidget*>(action.mid(1))->setFocus(Qt::TabFocusReason);
             else if (bool ticks = false; action.toInt(&ticks), ticks)

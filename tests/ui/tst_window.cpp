@@ -372,6 +372,51 @@ class WindowTest : public WindowTestCase {
         QCOMPARE(enabledMenuLabels(), 7);
     }
 
+    // Ctrl+Z takes changes back byte for byte and picks their borrower again; Ctrl+Shift+Z and
+    // Ctrl+Y do them again, until a new change; a restart or the command line loses none of it.
+    void undoAndRedo() {
+        openOnAinosLoans();
+        const auto start = snapshotWorkDir();
+        act({"PLaina"});
+        const auto oneLoanLess = snapshotWorkDir();
+        act({"PLainaaja"});
+        const auto deleted = snapshotWorkDir();
+        for (const auto& [keys, files] : {std::pair("=Lainaaja", deleted),
+                                          {"x", deleted},
+                                          {"^Z", deleted},
+                                          {"^Z", oneLoanLess},
+                                          {"^Z", start},
+                                          {"^+Z", oneLoanLess},
+                                          {"^Y", deleted},
+                                          {"^Z", oneLoanLess}}) {
+            act({keys});
+            QCOMPARE(snapshotWorkDir(), files);
+        }
+        QCOMPARE(c<QComboBox>("Lainaaja")->currentText(), "Aino");
+        QCOMPARE(entries(c<QListWidget>("Laina")), (QStringList{"kirja", "\"lapio\" ja kuokka"}));
+        QCOMPARE(QToolTip::text(), "Kumottu: Poistettu lainaaja Aino (2 lainaa)");
+        act({"Laina>kirja", "PLaina", "^+Z"});
+        const auto changedAfterUndo = snapshotWorkDir();
+        QCOMPARE(QToolTip::text(), "Ei uudelleen tehtävää muutosta.");
+        act({"PLainaaja"});
+        reopen();
+        act({"=Lainaaja", "^Z"});
+        QCOMPARE(snapshotWorkDir(), changedAfterUndo);
+        QCOMPARE(c<QComboBox>("Lainaaja")->currentText(), "Aino");
+        act({"PLainaaja"});
+        w.reset();
+        const QTemporaryDir runtime;
+        const QString newest = QString::number(QDir(".historia").entryList({"*.muutos"}).size());
+        for (const auto& [change, files] : {std::pair(newest, changedAfterUndo), {"1", start}}) {
+            QProcess cli;
+            cli.setEnvironment(QProcess::systemEnvironment()
+                               << "XDG_RUNTIME_DIR=" + runtime.path());
+            cli.start(SALDORI_PROGRAM_FILE, {"--palauta", change});
+            QVERIFY(cli.waitForFinished() && cli.exitCode() == 0);
+            QCOMPARE(snapshotWorkDir(), files);
+        }
+    }
+
     void aboutLinksKeepThePanelOpen() {
         RecordingOpener recording;
         opener = &recording;
