@@ -95,7 +95,8 @@ bool makeFolder(const QString& folder) {
         return true;
     if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0)
         return errno == EEXIST && QFileInfo(folder).isDir();
-    return syncFolder(QFileInfo(folder).absolutePath());
+    // By the name the folder was made by: a path rebuilt through text may not be the same bytes.
+    return syncFolder(QFileInfo(folder).path());
 }
 
 bool writeSynced(const QByteArray& path, const QByteArray& bytes) {
