@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/OwnFiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -99,8 +101,8 @@ inline QString unreadable(const QString& fileName) {
 }
 
 inline QString noRegister(const QString& folder) {
-    return QStringLiteral("saldori: kansiossa ") + folder +
-           QStringLiteral(" ei ole rekisteriä nimet.kdx, joten rekisteri on tyhjä.\n");
+    return QStringLiteral("saldori: kansiossa ") + folder + QStringLiteral(" ei ole rekisteriä ") +
+           ledger::kRegisterFile + QStringLiteral(", joten rekisteri on tyhjä.\n");
 }
 
 inline const QString kOutputFailed =
