@@ -108,19 +108,18 @@ class ComboBoxInterface : public QAccessibleWidget {
 // The window is a frame to a reader, as a main window is; the hint line is the walkthrough's
 // voice, which a reader speaks as a notification each time it shows anew.
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
-    auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("MenuLabel"))
-        return new PressableLabelInterface(static_cast<QLabel*>(widget), QAccessible::Button);
+        return new PressableLabelInterface(static_cast<QLabel*>(object), QAccessible::Button);
     if (className == QLatin1String("LinkLabel"))
-        return new PressableLabelInterface(static_cast<QLabel*>(widget), QAccessible::Link);
+        return new PressableLabelInterface(static_cast<QLabel*>(object), QAccessible::Link);
     if (className == QLatin1String("HintLabel"))
-        return new LabelInterface(static_cast<QLabel*>(widget), QAccessible::Notification);
+        return new LabelInterface(static_cast<QLabel*>(object), QAccessible::Notification);
     if (className == QLatin1String("QComboBox"))
-        return new ComboBoxInterface(static_cast<QComboBox*>(widget));
+        return new ComboBoxInterface(static_cast<QComboBox*>(object));
     if (className == QLatin1String("LoanList"))
-        return new LoanListInterface(static_cast<QListWidget*>(widget));
+        return new LoanListInterface(static_cast<QListWidget*>(object));
     if (className == QLatin1String("Saldori"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 
