@@ -7,7 +7,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLatin1StringView>
 
 namespace cli {
@@ -126,7 +125,7 @@ int runOption(const Option& option, const QCommandLineParser& parser) {
                     : parser.isSet(option.modifier) ? option.modifier
                                                     : QString();
     if (option.valueIsFile)
-        value = QFileInfo(value).absoluteFilePath();
+        value = data_folder::fromCallersFolder(value);
     if (option.readsFiles) {
         const data_folder::Entry folder = data_folder::enter();
         if (!folder.entered)

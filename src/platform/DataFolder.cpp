@@ -57,4 +57,8 @@ Entry enter() {
     return {makePrivately(folder) && QDir::setCurrent(folder), folder};
 }
 
+QString fromCallersFolder(const QString& name) {
+    return QDir::current().absoluteFilePath(name);
+}
+
 } // namespace data_folder

@@ -20,4 +20,8 @@ struct Entry {
 // question like --version makes no folder.
 Entry enter();
 
+// A file the user named, as it is named from the folder the command was given in, so that it
+// still names that file once enter() has moved on.
+QString fromCallersFolder(const QString& name);
+
 } // namespace data_folder
