@@ -3,6 +3,7 @@
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -34,9 +35,9 @@ const Message* nameRefusal(Problem problem) {
 
 struct Saldori::AddBorrowerSteps {
     static void resetNameBox(Saldori& w) {
-        colours::setBold(w.OK, false);
-        colours::setBackground(w.Uusi, colours::systemWindow());
-        colours::setText(w.Uusi, colours::kBlack);
+        colours::setBold(w.Add->OK, false);
+        colours::setBackground(w.Add->Uusi, colours::systemWindow());
+        colours::setText(w.Add->Uusi, colours::kBlack);
     }
 
     // The walkthrough moves on from the name to the loans.
@@ -45,8 +46,8 @@ struct Saldori::AddBorrowerSteps {
         colours::setUnderline(w.LLainaaja, false);
         colours::setUnderline(w.LLaina, true);
         w.LLaina->setEnabled(true);
-        colours::setBackground(w.Lainaaja1, colours::kGreen);
-        colours::setBackground(w.LainaLisaa, colours::kCyan);
+        colours::setBackground(w.Add1->Lainaaja1, colours::kGreen);
+        colours::setBackground(w.Add1->LainaLisaa, colours::kCyan);
         w.ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
     }
 
@@ -66,8 +67,8 @@ void Saldori::LLainaaja_Click() {
     const bool guided = guidedHelp();
     if (guided) {
         ohjeteksti->setText(hint::kTypeName);
-        colours::setBackground(Uusi, colours::kYellow);
-        colours::setText(Uusi, colours::kRed);
+        colours::setBackground(Add->Uusi, colours::kYellow);
+        colours::setText(Add->Uusi, colours::kRed);
     } else {
         Disabloi();
         LLainaaja->setEnabled(true);
@@ -82,7 +83,7 @@ void Saldori::LLainaaja_Click() {
         Disabloi();
         LLainaaja->setEnabled(true);
     }
-    Uusi->setFocus();
+    Add->Uusi->setFocus();
 }
 
 void Saldori::Uusi_Change() {
@@ -91,17 +92,17 @@ void Saldori::Uusi_Change() {
     const QString step = ohjeteksti->text();
     if (step != hint::kClickAdd && step != hint::kChooseBorrowerTypeLoan) {
         ohjeteksti->setText(hint::kClickAdd);
-        colours::setBold(OK, true);
+        colours::setBold(Add->OK, true);
     }
     // Emptying the box after a successful add must not undo the step that add has just set.
-    if (ohjeteksti->text() != hint::kChooseBorrowerTypeLoan && Uusi->text().isEmpty()) {
+    if (ohjeteksti->text() != hint::kChooseBorrowerTypeLoan && Add->Uusi->text().isEmpty()) {
         ohjeteksti->setText(hint::kTypeName);
-        colours::setBold(OK, false);
+        colours::setBold(Add->OK, false);
     }
 }
 
 void Saldori::OK_Click() {
-    const QString name = ledger::asStored(Uusi->text());
+    const QString name = ledger::asStored(Add->Uusi->text());
     const ledger::Outcome outcome = ledger_.addBorrower(name);
     // A failed save leaves the user where they were.
     if (const Message* refusal = nameRefusal(outcome.problem)) {
@@ -114,17 +115,17 @@ void Saldori::OK_Click() {
         AddBorrowerSteps::guideToLoans(*this);
     Lainaaja->clear();
     Laina->clear();
-    Lainaaja1->clear();
+    Add1->Lainaaja1->clear();
     setComboText(Lainaaja, ui_text::kPrompt);
     Add1->show();
     liiketila = Liiketila::SLAL1;
     liikuttaja->start();
     LLainaaja->setEnabled(false);
-    setComboText(Lainaaja1, name);
+    setComboText(Add1->Lainaaja1, name);
     Lainaaja1_Change();
     LisaaNimet1();
-    Uusi->setText(QString());
-    LainaLisaa->setFocus();
+    Add->Uusi->setText(QString());
+    Add1->LainaLisaa->setFocus();
 }
 
 void Saldori::sulje1_Click() {

@@ -3,6 +3,7 @@
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -38,7 +39,7 @@ std::optional<Message> loanRefusal(Problem problem, const QString& borrower) {
 struct Saldori::AddLoansSteps {
     // The program setting the borrower box counts as a change, as typing into it does.
     static void setBorrowerText(Saldori& w, const QString& text) {
-        setComboText(w.Lainaaja1, text);
+        setComboText(w.Add1->Lainaaja1, text);
         w.Lainaaja1_Change();
     }
 
@@ -80,7 +81,7 @@ void Saldori::LLaina_Click() {
     }
     // The borrower shown on the main screen is the one the user most likely means.
     const bool noneChosen = Lainaaja->currentText() == ui_text::kPrompt;
-    Lainaaja1->clear();
+    Add1->Lainaaja1->clear();
     AddLoansSteps::setBorrowerText(*this, noneChosen ? QString() : ledger_.kenen());
     Add1->show();
     liiketila = Liiketila::llaina;
@@ -89,26 +90,26 @@ void Saldori::LLaina_Click() {
     LueNimet();
     LisaaNimet1();
     if (guided) {
-        colours::setBackground(Lainaaja1, colours::kGreen);
-        colours::setBackground(LainaLisaa, colours::kCyan);
+        colours::setBackground(Add1->Lainaaja1, colours::kGreen);
+        colours::setBackground(Add1->LainaLisaa, colours::kCyan);
         ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
     }
-    LainaLisaa->setFocus();
+    Add1->LainaLisaa->setFocus();
 }
 
 void Saldori::Lainaaja1_Change() {
-    if (LainaLisaa->isVisible() && LainaLisaa->isEnabled())
-        LainaLisaa->setFocus();
+    if (Add1->LainaLisaa->isVisible() && Add1->LainaLisaa->isEnabled())
+        Add1->LainaLisaa->setFocus();
 }
 
 void Saldori::LainaLisaa_Change() {
     if (!guidedHelp())
         return;
     ohjeteksti->setText(hint::kClickAdd);
-    colours::setBold(OK1, true);
-    if (LainaLisaa->text().isEmpty()) {
+    colours::setBold(Add1->OK1, true);
+    if (Add1->LainaLisaa->text().isEmpty()) {
         ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
-        colours::setBold(OK1, false);
+        colours::setBold(Add1->OK1, false);
     }
 }
 
@@ -120,20 +121,20 @@ void Saldori::OK1_Click() {
     // Writing back is for a borrower who has a loan file; for a typed name without one it would
     // only leave a stray file behind. What is on disk is what the user has, so a failed save
     // must not leave the table claiming more.
-    const bool saved = !ledger::hasLoanFile(Lainaaja1->currentText()) || TallennaLaina();
+    const bool saved = !ledger::hasLoanFile(Add1->Lainaaja1->currentText()) || TallennaLaina();
     if (!saved) {
         MuistiClear();
         Lue1();
     }
-    LainaLisaa->setText(QString());
+    Add1->LainaLisaa->setText(QString());
     if (added && saved)
         ohjeteksti->setText(hint::kLoanSaved);
-    colours::setBold(OK1, false);
-    LainaLisaa->setFocus();
+    colours::setBold(Add1->OK1, false);
+    Add1->LainaLisaa->setFocus();
 }
 
 bool Saldori::LisaaLaina1() {
-    const Problem problem = ledger_.addLoan(ledger::asStored(LainaLisaa->text()));
+    const Problem problem = ledger_.addLoan(ledger::asStored(Add1->LainaLisaa->text()));
     if (const auto refusal = loanRefusal(problem, ledger_.loansOf())) {
         ask(*refusal);
         if (problem == Problem::NoLoanFile)
@@ -145,8 +146,8 @@ bool Saldori::LisaaLaina1() {
 
 void Saldori::sulje2_Click() {
     if (guidedHelp()) {
-        colours::setBackground(Lainaaja1, colours::systemWindow());
-        colours::setBackground(LainaLisaa, colours::systemWindow());
+        colours::setBackground(Add1->Lainaaja1, colours::systemWindow());
+        colours::setBackground(Add1->LainaLisaa, colours::systemWindow());
         colours::setUnderline(LLaina, false);
         ohjeteksti->setText(hint::kLeaveButton);
         liiketila = Liiketila::ohjellainatakaisin;

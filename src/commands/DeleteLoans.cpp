@@ -3,6 +3,7 @@
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -76,7 +77,7 @@ void Saldori::PoistaLaina() {
 
 void Saldori::Laina_Click() {
     if (shown(Muokkaus))
-        Mtlaina->setText(selectedEntry(Laina));
+        Muokkaus->Mtlaina->setText(selectedEntry(Laina));
     if (guidedHelp())
         ohjeteksti->setText(hint::kClickDeleteLoan);
 }

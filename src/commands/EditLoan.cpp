@@ -4,6 +4,7 @@
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -23,14 +24,14 @@ void Saldori::Muokkaa_Click() {
     Muokkaus->show();
     liiketila = Liiketila::muokkaus;
     liikuttaja->start();
-    Mtlaina->setText(selectedEntry(Laina));
+    Muokkaus->Mtlaina->setText(selectedEntry(Laina));
     Disabloi();
     Muokkaa->setEnabled(true);
-    Mtlaina->setFocus();
+    Muokkaus->Mtlaina->setFocus();
 }
 
 void Saldori::Tallenna_Click() {
-    const QString edited = ledger::asStored(Mtlaina->text());
+    const QString edited = ledger::asStored(Muokkaus->Mtlaina->text());
     const QString name = Lainaaja->currentText();
     const QString selected = selectedEntry(Laina);
 
@@ -60,7 +61,7 @@ void Saldori::Tallenna_Click() {
         MuistiClear();
         Lue();
     } else {
-        Mtlaina->setText(edited);
+        Muokkaus->Mtlaina->setText(edited);
     }
     LisaaLainat();
 }

@@ -1,5 +1,6 @@
 // The About panel: opening and closing it, and its home page and e-mail links.
 #include "platform/AppInfo.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QGroupBox>
@@ -19,7 +20,7 @@ QString versionLine(const ProgramVersion& version) {
 
 void Saldori::Tieto_Click() {
     tietovaihe = Tietovaihe::first;
-    Versio1->setText(versionLine(ProgramVersion{}));
+    Tietoa->Versio1->setText(versionLine(ProgramVersion{}));
     Tietoa->show();
     liiketila = Liiketila::apuatakaisin1;
     liikuttaja->start();
@@ -37,9 +38,9 @@ void Saldori::OK2_Click() {
 
 // The labels show the addresses they open.
 void Saldori::Koti_Click() {
-    addressOpener_.open(QUrl(Koti->text()));
+    addressOpener_.open(QUrl(Tietoa->Koti->text()));
 }
 
 void Saldori::SPosti_Click() {
-    addressOpener_.open(QUrl(QStringLiteral("mailto:") + SPosti->text()));
+    addressOpener_.open(QUrl(QStringLiteral("mailto:") + Tietoa->SPosti->text()));
 }

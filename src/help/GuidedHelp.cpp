@@ -5,6 +5,7 @@
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -36,10 +37,10 @@ struct Saldori::GuidedSteps {
     static std::vector<Topic> topics(Saldori& w) {
         // clang-format off
     return {
-        {w.ohjellainaaja, false, hint::kClickAddBorrower, w.LLainaaja, {},                     kAddBorrowerCaption},
-        {w.ohjellaina,    true,  hint::kClickAddLoan,     w.LLaina,    {},                     {}},
-        {w.ohjeplainaaja, true,  hint::kChooseBorrower,   w.PLainaaja, {w.Lainaaja},           {}},
-        {w.ohjeplaina,    true,  hint::kChooseBorrower,   w.PLaina,    {w.Lainaaja, w.Laina},  {}},
+        {w.Ohje->ohjellainaaja, false, hint::kClickAddBorrower, w.LLainaaja, {},                     kAddBorrowerCaption},
+        {w.Ohje->ohjellaina,    true,  hint::kClickAddLoan,     w.LLaina,    {},                     {}},
+        {w.Ohje->ohjeplainaaja, true,  hint::kChooseBorrower,   w.PLainaaja, {w.Lainaaja},           {}},
+        {w.Ohje->ohjeplaina,    true,  hint::kChooseBorrower,   w.PLaina,    {w.Lainaaja, w.Laina},  {}},
     };
         // clang-format on
     }
@@ -79,22 +80,22 @@ struct Saldori::GuidedSteps {
 };
 
 void Saldori::ohjellainaaja_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, ohjellainaaja))
+    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjellainaaja))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjellaina_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, ohjellaina))
+    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjellaina))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjeplainaaja_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, ohjeplainaaja))
+    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjeplainaaja))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjeplaina_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, ohjeplaina))
+    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjeplaina))
         ask(msg::kAddBorrowerFirst);
 }
 
@@ -106,7 +107,7 @@ void Saldori::takaisin2_Click() {
     ohjeteksti->setText(hint::kLeaveButton);
     ohjetila = Ohjetila::näytä;
     ohjeliikuttaja->start();
-    for (QWidget* box : std::initializer_list<QWidget*>{Uusi, Lainaaja1, LainaLisaa})
+    for (QWidget* box : std::initializer_list<QWidget*>{Add->Uusi, Add1->Lainaaja1, Add1->LainaLisaa})
         colours::setBackground(box, colours::systemWindow());
     const bool panelOpen = shown(Add) || shown(Add1);
     if (shown(Add)) {

@@ -2,6 +2,7 @@
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "help/HelpTransitionTable.h"
 #include "ui/FocusKeeper.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "ui/TransitionTable.h"
 #include "ui/Twips.h"

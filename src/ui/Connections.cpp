@@ -2,6 +2,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/MenuLabel.h"
 #include "ui/PickComboBox.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -26,23 +27,23 @@ void Saldori::connectHandlers() {
         connect(label, &MenuLabel::hovered, this, [this, label] { menuLabel_MouseMove(label); });
 
     const std::pair<QPushButton*, void (Saldori::*)()> buttons[] = {
-        {OK, &Saldori::OK_Click},
-        {sulje1, &Saldori::sulje1_Click},
-        {OK1, &Saldori::OK1_Click},
-        {sulje2, &Saldori::sulje2_Click},
-        {UpDate, &Saldori::UpDate_Click},
-        {Tallenna, &Saldori::Tallenna_Click},
-        {Command3, &Saldori::Command3_Click},
-        {Ohjeet, &Saldori::Ohjeet_Click},
-        {takaisin, &Saldori::takaisin_Click},
-        {Command1, &Saldori::Command1_Click},
-        {ohjellainaaja, &Saldori::ohjellainaaja_Click},
-        {ohjellaina, &Saldori::ohjellaina_Click},
-        {ohjeplainaaja, &Saldori::ohjeplainaaja_Click},
-        {ohjeplaina, &Saldori::ohjeplaina_Click},
+        {Add->OK, &Saldori::OK_Click},
+        {Add->sulje1, &Saldori::sulje1_Click},
+        {Add1->OK1, &Saldori::OK1_Click},
+        {Add1->sulje2, &Saldori::sulje2_Click},
+        {apu->UpDate, &Saldori::UpDate_Click},
+        {Muokkaus->Tallenna, &Saldori::Tallenna_Click},
+        {Muokkaus->Command3, &Saldori::Command3_Click},
+        {apu->Ohjeet, &Saldori::Ohjeet_Click},
+        {apu->takaisin, &Saldori::takaisin_Click},
+        {Ohje->Command1, &Saldori::Command1_Click},
+        {Ohje->ohjellainaaja, &Saldori::ohjellainaaja_Click},
+        {Ohje->ohjellaina, &Saldori::ohjellaina_Click},
+        {Ohje->ohjeplainaaja, &Saldori::ohjeplainaaja_Click},
+        {Ohje->ohjeplaina, &Saldori::ohjeplaina_Click},
         {takaisin2, &Saldori::takaisin2_Click},
-        {Tieto, &Saldori::Tieto_Click},
-        {OK2, &Saldori::OK2_Click},
+        {apu->Tieto, &Saldori::Tieto_Click},
+        {Tietoa->OK2, &Saldori::OK2_Click},
     };
     for (const auto& [button, handler] : buttons) {
         connect(button, &QPushButton::clicked, this, command(button, handler));
@@ -65,16 +66,16 @@ void Saldori::connectHandlers() {
         }
         runCommand(Laina, &Saldori::Laina_Click);
     });
-    connect(Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);
-    connect(Uusi, &QLineEdit::returnPressed, this, command(OK, &Saldori::OK_Click));
-    connect(LainaLisaa, &QLineEdit::textChanged, this, &Saldori::LainaLisaa_Change);
-    connect(LainaLisaa, &QLineEdit::returnPressed, this, command(OK1, &Saldori::OK1_Click));
-    connect(Mtlaina, &QLineEdit::returnPressed, this, command(Tallenna, &Saldori::Tallenna_Click));
+    connect(Add->Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);
+    connect(Add->Uusi, &QLineEdit::returnPressed, this, command(Add->OK, &Saldori::OK_Click));
+    connect(Add1->LainaLisaa, &QLineEdit::textChanged, this, &Saldori::LainaLisaa_Change);
+    connect(Add1->LainaLisaa, &QLineEdit::returnPressed, this, command(Add1->OK1, &Saldori::OK1_Click));
+    connect(Muokkaus->Mtlaina, &QLineEdit::returnPressed, this, command(Muokkaus->Tallenna, &Saldori::Tallenna_Click));
 
-    connect(static_cast<LinkLabel*>(Koti), &LinkLabel::clicked, this,
-            command(Koti, &Saldori::Koti_Click));
-    connect(static_cast<LinkLabel*>(SPosti), &LinkLabel::clicked, this,
-            command(SPosti, &Saldori::SPosti_Click));
+    connect(static_cast<LinkLabel*>(Tietoa->Koti), &LinkLabel::clicked, this,
+            command(Tietoa->Koti, &Saldori::Koti_Click));
+    connect(static_cast<LinkLabel*>(Tietoa->SPosti), &LinkLabel::clicked, this,
+            command(Tietoa->SPosti, &Saldori::SPosti_Click));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
             &Saldori::Form_Escape);
     connectBorrowerSummary();

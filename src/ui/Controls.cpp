@@ -6,6 +6,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/LoanList.h"
 #include "ui/MenuLabel.h"
+#include "ui/Panels.h"
 #include "ui/PickComboBox.h"
 #include "ui/Saldori.h"
 #include "ui/Twips.h"
@@ -74,58 +75,16 @@ void Saldori::buildControls() {
     Laina = make<LoanList>(this, "Laina");
     CopyR = make<QLabel>(this, "CopyR");
 
-    Add = make<QGroupBox>(this, "Add");
-    Label3 = make<QLabel>(Add, "Label3");
-    Uusi = make<QLineEdit>(Add, "Uusi");
-    sulje1 = make<QPushButton>(Add, "sulje1");
-    OK = make<QPushButton>(Add, "OK");
-
-    Add1 = make<QGroupBox>(this, "Add1");
-    Label1 = make<QLabel>(Add1, "Label1");
-    Lainaaja1 = make<QComboBox>(Add1, "Lainaaja1");
-    Lainaaja1->setEditable(true);
-    Label2 = make<QLabel>(Add1, "Label2");
-    LainaLisaa = make<QLineEdit>(Add1, "LainaLisaa");
-    LainaLisaa->setMaxLength(INT_MAX); // a long loan is kept whole, never cut without a word
-    sulje2 = make<QPushButton>(Add1, "sulje2");
-    OK1 = make<QPushButton>(Add1, "OK1");
-
-    Muokkaus = make<QGroupBox>(this, "Muokkaus");
-    Label5 = make<QLabel>(Muokkaus, "Label5");
-    Mtlaina = make<QLineEdit>(Muokkaus, "Mtlaina");
-    Mtlaina->setMaxLength(INT_MAX);
-    Command3 = make<QPushButton>(Muokkaus, "Command3");
-    Tallenna = make<QPushButton>(Muokkaus, "Tallenna");
-
-    apu = make<QGroupBox>(this, "apu");
-    UpDate = make<QPushButton>(apu, "UpDate");
-    Ohjeet = make<QPushButton>(apu, "Ohjeet");
-    Tieto = make<QPushButton>(apu, "Tieto");
-    takaisin = make<QPushButton>(apu, "takaisin");
-
-    Ohje = make<QGroupBox>(this, "Ohje");
-    Command1 = make<QPushButton>(Ohje, "Command1");
-    ohjellainaaja = make<WrappingButton>(Ohje, "ohjellainaaja");
-    ohjellaina = make<WrappingButton>(Ohje, "ohjellaina");
-    ohjeplainaaja = make<WrappingButton>(Ohje, "ohjeplainaaja");
-    ohjeplaina = make<WrappingButton>(Ohje, "ohjeplaina");
-
+    Add = new AddBorrowerPanel(this);
+    Add1 = new AddLoansPanel(this);
+    Muokkaus = new EditLoanPanel(this);
+    apu = new HelpMenuPanel(this);
+    Ohje = new TopicsPanel(this);
     // The help menu lies under the update panel, which opens over it.
-    WebUpdate = make<QGroupBox>(this, "WebUpdate");
-    tila = make<QLabel>(WebUpdate, "tila");
-    URL = make<QLineEdit>(WebUpdate, "URL");
-    versio = make<QLabel>(WebUpdate, "versio");
-    versiouusi = make<QLabel>(WebUpdate, "versiouusi");
+    WebUpdate = new UpdatePanel(this);
     if (AutoUpdate == nullptr)
         AutoUpdate = make<ModuleTransfers>(WebUpdate, "AutoUpdate");
-
-    Tietoa = make<QGroupBox>(this, "Tietoa");
-    Ikoni = make<FocusLabel>(Tietoa, "Ikoni");
-    Versio1 = make<QLabel>(Tietoa, "Versio1");
-    Koti = make<LinkLabel>(Tietoa, "Koti");
-    OK2 = make<QPushButton>(Tietoa, "OK2");
-    SPosti = make<LinkLabel>(Tietoa, "SPosti");
-    SaldoriNimi = make<QLabel>(Tietoa, "SaldoriNimi");
+    Tietoa = new AboutPanel(this);
 
     // The hint line and its button slide over the menu column, so they lie on top.
     ohjeteksti = make<HintLabel>(this, "ohjeteksti");
@@ -169,29 +128,31 @@ void Saldori::applyLooks() {
     Lopeta->setAlignment(Qt::AlignCenter);
 
     // Names are exact: no completion that would turn a typed "a" into someone's "Aino".
-    for (QComboBox* combo : {Lainaaja, Lainaaja1})
+    for (QComboBox* combo : {Lainaaja, Add1->Lainaaja1})
         combo->setCompleter(nullptr);
     Lainaaja->setInsertPolicy(QComboBox::NoInsert);
     Lainaaja->setFont(fontOf({QStringLiteral("Franklin Gothic Book")}, 9.75));
-    Lainaaja1->setInsertPolicy(QComboBox::NoInsert);
+    Add1->Lainaaja1->setInsertPolicy(QComboBox::NoInsert);
     Laina->setFont(fontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 8.25));
     colours::setBackground(Laina, colours::kWhite);
 
     // Centred labels are centred across; their text starts at the top.
-    for (QLabel* label : {CopyR, static_cast<QLabel*>(ohjeteksti), Label1, Label5, tila})
+    for (QLabel* label :
+         {CopyR, static_cast<QLabel*>(ohjeteksti), Add1->Label1, Muokkaus->Label5, WebUpdate->tila})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     colours::setText(CopyR, colours::kRed);
     ohjeteksti->setWordWrap(true);
     colours::setText(ohjeteksti, colours::kCyan);
-    Label5->setWordWrap(true);
+    Muokkaus->Label5->setWordWrap(true);
 
     // A panel hides what lies behind it, as the update panel does the help menu.
-    for (QGroupBox* panel : {Add, Add1, Muokkaus, apu, Ohje, WebUpdate, Tietoa})
+    for (QGroupBox* panel :
+         std::initializer_list<QGroupBox*>{Add, Add1, Muokkaus, apu, Ohje, WebUpdate, Tietoa})
         panel->setAutoFillBackground(true);
 
-    Ikoni->setPixmap(windowIcon().pixmap(32, 32));
-    OK2->setFont(fontOf(kDialogFont, 8.25, true));
-    SaldoriNimi->setFont(fontOf(kDialogFont, 24));
+    Tietoa->Ikoni->setPixmap(windowIcon().pixmap(32, 32));
+    Tietoa->OK2->setFont(fontOf(kDialogFont, 8.25, true));
+    Tietoa->SaldoriNimi->setFont(fontOf(kDialogFont, 24));
 
     for (QWidget* line : {Line1, Line2, Line3, Line4}) {
         QPalette ink = line->palette();

@@ -1,4 +1,5 @@
 // Escape leaves the panel on top as its way-back button does.
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QGroupBox>
@@ -20,13 +21,13 @@ void Saldori::Form_Escape() {
     if (!takesInput(this))
         return;
     const WayBack ways[] = {
-        {Tietoa, OK2, &Saldori::OK2_Click},
-        {Ohje, Command1, &Saldori::Command1_Click},
+        {Tietoa, Tietoa->OK2, &Saldori::OK2_Click},
+        {Ohje, Ohje->Command1, &Saldori::Command1_Click},
         {WebUpdate, nullptr, nullptr},
-        {apu, takaisin, &Saldori::takaisin_Click},
-        {Muokkaus, Command3, &Saldori::Command3_Click},
-        {Add1, sulje2, &Saldori::sulje2_Click},
-        {Add, sulje1, &Saldori::sulje1_Click},
+        {apu, apu->takaisin, &Saldori::takaisin_Click},
+        {Muokkaus, Muokkaus->Command3, &Saldori::Command3_Click},
+        {Add1, Add1->sulje2, &Saldori::sulje2_Click},
+        {Add, Add->sulje1, &Saldori::sulje1_Click},
     };
     for (const auto& [panel, button, handler] : ways) {
         if (shown(panel)) {

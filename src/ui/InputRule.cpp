@@ -3,6 +3,7 @@
 #include "ui/FocusKeeper.h"
 #include "ui/Hints.h"
 #include "ui/MenuLabel.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -23,13 +24,13 @@ constexpr int kMostTicks = 1000;
 // The panels from the topmost down, each with the control that takes the focus when it opens:
 // the box to type in, or its first button.
 std::array<std::pair<QGroupBox*, QWidget*>, 7> Saldori::panelFocus() const {
-    return {{{Tietoa, OK2},
-             {Ohje, ohjellainaaja},
+    return {{{Tietoa, Tietoa->OK2},
+             {Ohje, Ohje->ohjellainaaja},
              {WebUpdate, nullptr},
-             {apu, takaisin},
-             {Muokkaus, Mtlaina},
-             {Add1, LainaLisaa},
-             {Add, Uusi}}};
+             {apu, apu->takaisin},
+             {Muokkaus, Muokkaus->Mtlaina},
+             {Add1, Add1->LainaLisaa},
+             {Add, Add->Uusi}}};
 }
 
 bool Saldori::usable(const QWidget* control) const {

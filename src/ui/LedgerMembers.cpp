@@ -5,6 +5,7 @@
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -41,7 +42,7 @@ void Saldori::LisaaNimet() {
 }
 
 void Saldori::LisaaNimet1() {
-    appendEntries(Lainaaja1, ledger_.names());
+    appendEntries(Add1->Lainaaja1, ledger_.names());
 }
 
 void Saldori::Lue() {
@@ -49,13 +50,13 @@ void Saldori::Lue() {
 }
 
 void Saldori::Lue1() {
-    ledger_.Lue(Lainaaja1->currentText());
+    ledger_.Lue(Add1->Lainaaja1->currentText());
 }
 
 // The loans in memory are the borrower's whose file they were read from, so each of these
 // writes that file, whichever box named the borrower.
 bool Saldori::TallennaLaina() {
-    if (Lainaaja1->currentText().isEmpty())
+    if (Add1->Lainaaja1->currentText().isEmpty())
         return true;
     return saved(ledger_.saveLoans());
 }
@@ -112,11 +113,11 @@ void Saldori::Lainaaja_Click() {
     Lue();
     LisaaLainat();
     if (!guidedHelp())
-        Mtlaina->setText(selectedEntry(Laina));
+        Muokkaus->Mtlaina->setText(selectedEntry(Laina));
     else if (PLainaaja->isEnabled())
         ohjeteksti->setText(hint::kClickDeleteBorrower);
     else
         ohjeteksti->setText(hint::kTickLoans);
     if (shown(Muokkaus))
-        Mtlaina->setFocus();
+        Muokkaus->Mtlaina->setFocus();
 }

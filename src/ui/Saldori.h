@@ -12,6 +12,11 @@
 #include <optional>
 #include <utility>
 
+class AboutPanel;
+class AddBorrowerPanel;
+class AddLoansPanel;
+class EditLoanPanel;
+class HelpMenuPanel;
 class MenuLabel;
 class QComboBox;
 class QGroupBox;
@@ -19,7 +24,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class TopicsPanel;
 class Transfers;
+class UpdatePanel;
 
 // The program's one window. Its handlers are public, so that tests press and tick as users and
 // timers do; its controls, timers and states are its own, so that only a handler changes them.
@@ -153,59 +160,14 @@ class Saldori : public QWidget {
     QWidget* Line3;
     QWidget* Line4;
 
-    // Panel Add: adding a borrower.
-    QGroupBox* Add;
-    QLabel* Label3;
-    QLineEdit* Uusi;
-    QPushButton* sulje1;
-    QPushButton* OK;
-
-    // Panel Add1: adding loans.
-    QGroupBox* Add1;
-    QLabel* Label1;
-    QComboBox* Lainaaja1;
-    QLabel* Label2;
-    QLineEdit* LainaLisaa;
-    QPushButton* sulje2;
-    QPushButton* OK1;
-
-    // Panel Muokkaus: editing a loan.
-    QGroupBox* Muokkaus;
-    QLabel* Label5;
-    QLineEdit* Mtlaina;
-    QPushButton* Command3;
-    QPushButton* Tallenna;
-
-    // Panel apu: the help menu.
-    QGroupBox* apu;
-    QPushButton* UpDate;
-    QPushButton* Ohjeet;
-    QPushButton* Tieto;
-    QPushButton* takaisin;
-
-    // Panel Ohje: the help topics.
-    QGroupBox* Ohje;
-    QPushButton* Command1;
-    QPushButton* ohjellainaaja;
-    QPushButton* ohjellaina;
-    QPushButton* ohjeplainaaja;
-    QPushButton* ohjeplaina;
-
-    // Panel WebUpdate: the web update.
-    QGroupBox* WebUpdate;
-    QLabel* tila;
-    QLineEdit* URL;
-    QLabel* versio;
-    QLabel* versiouusi;
-
-    // Panel Tietoa: About.
-    QGroupBox* Tietoa;
-    QLabel* Ikoni;
-    QLabel* Versio1;
-    QLabel* Koti;
-    QPushButton* OK2;
-    QLabel* SPosti;
-    QLabel* SaldoriNimi;
+    // The panels, each holding its own controls.
+    AddBorrowerPanel* Add;
+    AddLoansPanel* Add1;
+    EditLoanPanel* Muokkaus;
+    HelpMenuPanel* apu;
+    TopicsPanel* Ohje;
+    UpdatePanel* WebUpdate;
+    AboutPanel* Tietoa;
 
     // Timers.
     Ticker* liikuttaja;

@@ -1,5 +1,6 @@
 #include "ui/FocusKeeper.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "ui/TransitionTable.h"
 #include "ui/Twips.h"
@@ -91,7 +92,7 @@ struct Saldori::PanelSteps {
             window.Lainaaja->setEnabled(true);
             return window.Laina->setEnabled(true);
         case Act::ShowUpdateChecking:
-            return window.tila->setText(kCheckingForUpdate);
+            return window.WebUpdate->tila->setText(kCheckingForUpdate);
         case Act::CheckForUpdate:
             return window.tarkista();
         }

@@ -2,6 +2,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Transfers.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "update/Limits.h"
 #include "update/TransferErrors.h"
@@ -27,7 +28,7 @@ void Saldori::UpDate_Click() {
     liiketila = Liiketila::webupdate;
     liikuttaja->start();
     const ProgramVersion own;
-    versio->setText(update::ownVersion(own.major, own.minor, own.revision));
+    WebUpdate->versio->setText(update::ownVersion(own.major, own.minor, own.revision));
 }
 
 void Saldori::tarkista() {
@@ -42,19 +43,19 @@ void Saldori::tarkista() {
     // Until the update is over, every transfer goes through the one deadline of all of them.
     update::WholeUpdate whole(*AutoUpdate, update::kWholeUpdate);
     const QScopedValueRollback<Transfers*> withinWhole(AutoUpdate, &whole);
-    const std::optional<QByteArray> versionFile = fetchUpdateFile(URL->text());
+    const std::optional<QByteArray> versionFile = fetchUpdateFile(WebUpdate->URL->text());
     const std::optional<QString> published =
         versionFile ? update::publishedVersion(*versionFile) : std::nullopt;
     if (!published)
         return fail();
-    versiouusi->setText(*published);
+    WebUpdate->versiouusi->setText(*published);
 
-    switch (update::compareVersions(versio->text(), *published)) {
+    switch (update::compareVersions(WebUpdate->versio->text(), *published)) {
     case update::Verdict::UpdateAvailable:
-        tila->setText(kUpdateAvailable);
+        WebUpdate->tila->setText(kUpdateAvailable);
         if (ask(msg::kUpdateAvailable) != Answer::Ok)
             return closePanel();
-        tila->setText(kDownloading);
+        WebUpdate->tila->setText(kDownloading);
         if (!lataa())
             fail();
         return;

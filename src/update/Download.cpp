@@ -5,6 +5,7 @@
 #include "platform/Launcher.h"
 #include "platform/Transfers.h"
 #include "ui/Messages.h"
+#include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "update/Limits.h"
 #include "update/TransferErrors.h"
@@ -96,7 +97,7 @@ bool Saldori::lataa() {
         !DownloadSteps::storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
         return failed();
 
-    tila->setText(kAwaitingApproval);
+    WebUpdate->tila->setText(kAwaitingApproval);
     ask(msg::kUpdateDownloaded);
     if (QFile::remove(ledger::kNoticeFile))
         QFile::remove(ledger::kFileListFile);
