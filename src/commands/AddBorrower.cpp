@@ -33,40 +33,12 @@ const Message* nameRefusal(Problem problem) {
 
 } // namespace
 
-struct Saldori::AddBorrowerSteps {
-    static void resetNameBox(Saldori& w) {
-        colours::setBold(w.Add->OK, false);
-        colours::setBackground(w.Add->Uusi, colours::systemWindow());
-        colours::setText(w.Add->Uusi, colours::kBlack);
-    }
-
-    // The walkthrough moves on from the name to the loans.
-    static void guideToLoans(Saldori& w) {
-        resetNameBox(w);
-        colours::setUnderline(w.LLainaaja, false);
-        colours::setUnderline(w.LLaina, true);
-        w.LLaina->setEnabled(true);
-        colours::setBackground(w.Add1->Lainaaja1, colours::kGreen);
-        colours::setBackground(w.Add1->LainaLisaa, colours::kCyan);
-        w.ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
-    }
-
-    static void prepareMainScreen(Saldori& w) {
-        w.MuistiClear();
-        setComboText(w.Lainaaja, ui_text::kPrompt);
-        w.Lainaaja->setEnabled(false);
-        w.Laina->clear();
-        w.Laina->setEnabled(false);
-        w.LueNimet();
-    }
-};
-
 void Saldori::LLainaaja_Click() {
     if (registerRefused())
         return;
     const bool guided = guidedHelp();
     if (guided) {
-        ohjeteksti->setText(hint::kTypeName);
+        showStep(hint::kTypeName);
         colours::setBackground(Add->Uusi, colours::kYellow);
         colours::setText(Add->Uusi, colours::kRed);
     } else {
@@ -78,7 +50,9 @@ void Saldori::LLainaaja_Click() {
     Add->show();
     liiketila = Liiketila::llainaaja;
     liikuttaja->start();
-    AddBorrowerSteps::prepareMainScreen(*this);
+    MuistiClear();
+    emptyLists();
+    LueNimet();
     if (guided) {
         Disabloi();
         LLainaaja->setEnabled(true);
@@ -89,14 +63,14 @@ void Saldori::LLainaaja_Click() {
 void Saldori::Uusi_Change() {
     if (!guidedHelp())
         return;
-    const QString step = ohjeteksti->text();
+    const QString step = guide_.step;
     if (step != hint::kClickAdd && step != hint::kChooseBorrowerTypeLoan) {
-        ohjeteksti->setText(hint::kClickAdd);
+        showStep(hint::kClickAdd);
         colours::setBold(Add->OK, true);
     }
     // Emptying the box after a successful add must not undo the step that add has just set.
-    if (ohjeteksti->text() != hint::kChooseBorrowerTypeLoan && Add->Uusi->text().isEmpty()) {
-        ohjeteksti->setText(hint::kTypeName);
+    if (guide_.step != hint::kChooseBorrowerTypeLoan && Add->Uusi->text().isEmpty()) {
+        showStep(hint::kTypeName);
         colours::setBold(Add->OK, false);
     }
 }
@@ -111,12 +85,19 @@ void Saldori::OK_Click() {
     }
     if (!saved(outcome))
         return;
-    if (guidedHelp())
-        AddBorrowerSteps::guideToLoans(*this);
+    if (guidedHelp()) {
+        // The walkthrough moves on from the name to the loans.
+        Add->resetNameBox();
+        colours::setUnderline(LLainaaja, false);
+        colours::setUnderline(LLaina, true);
+        LLaina->setEnabled(true);
+        Add1->markBoxes(true);
+        showStep(hint::kChooseBorrowerTypeLoan);
+    }
     Lainaaja->clear();
     Laina->clear();
     Add1->Lainaaja1->clear();
-    setComboText(Lainaaja, ui_text::kPrompt);
+    Lainaaja->showNobody();
     Add1->show();
     liiketila = Liiketila::SLAL1;
     liikuttaja->start();
@@ -140,8 +121,8 @@ void Saldori::sulje1_Click() {
     colours::setUnderline(LLainaaja, true);
     LLaina->setEnabled(false);
     colours::setUnderline(LLaina, false);
-    AddBorrowerSteps::resetNameBox(*this);
+    Add->resetNameBox();
     liiketila = Liiketila::ohjellainaajatakaisin;
     liikuttaja->start();
-    ohjeteksti->setText(hint::kClickAddBorrower);
+    showStep(hint::kClickAddBorrower);
 }

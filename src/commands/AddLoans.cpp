@@ -36,31 +36,6 @@ std::optional<Message> loanRefusal(Problem problem, const QString& borrower) {
 
 } // namespace
 
-struct Saldori::AddLoansSteps {
-    // The program setting the borrower box counts as a change, as typing into it does.
-    static void setBorrowerText(Saldori& w, const QString& text) {
-        setComboText(w.Add1->Lainaaja1, text);
-        w.Lainaaja1_Change();
-    }
-
-    static void emptyMainScreen(Saldori& w) {
-        setComboText(w.Lainaaja, ui_text::kPrompt);
-        w.Lainaaja->setEnabled(false);
-        w.Laina->clear();
-        w.Laina->setEnabled(false);
-    }
-
-    static void refillMainScreen(Saldori& w) {
-        w.Laina->setEnabled(true);
-        w.Lainaaja->setEnabled(true);
-        w.Laina->clear();
-        w.Lainaaja->clear();
-        w.LueNimet();
-        w.LisaaNimet();
-        setComboText(w.Lainaaja, ui_text::kPrompt);
-    }
-};
-
 void Saldori::LLaina_Click() {
     if (registerRefused())
         return;
@@ -80,19 +55,20 @@ void Saldori::LLaina_Click() {
         return;
     }
     // The borrower shown on the main screen is the one the user most likely means.
-    const bool noneChosen = Lainaaja->currentText() == ui_text::kPrompt;
+    const bool noneChosen = Lainaaja->showsNobody();
     Add1->Lainaaja1->clear();
-    AddLoansSteps::setBorrowerText(*this, noneChosen ? QString() : ledger_.kenen());
+    // The program setting the borrower box counts as a change, as typing into it does.
+    setComboText(Add1->Lainaaja1, noneChosen ? QString() : ledger_.kenen());
+    Lainaaja1_Change();
     Add1->show();
     liiketila = Liiketila::llaina;
     liikuttaja->start();
-    AddLoansSteps::emptyMainScreen(*this);
+    emptyLists();
     LueNimet();
     LisaaNimet1();
     if (guided) {
-        colours::setBackground(Add1->Lainaaja1, colours::kGreen);
-        colours::setBackground(Add1->LainaLisaa, colours::kCyan);
-        ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
+        Add1->markBoxes(true);
+        showStep(hint::kChooseBorrowerTypeLoan);
     }
     Add1->LainaLisaa->setFocus();
 }
@@ -105,10 +81,10 @@ void Saldori::Lainaaja1_Change() {
 void Saldori::LainaLisaa_Change() {
     if (!guidedHelp())
         return;
-    ohjeteksti->setText(hint::kClickAdd);
+    showStep(hint::kClickAdd);
     colours::setBold(Add1->OK1, true);
     if (Add1->LainaLisaa->text().isEmpty()) {
-        ohjeteksti->setText(hint::kChooseBorrowerTypeLoan);
+        showStep(hint::kChooseBorrowerTypeLoan);
         colours::setBold(Add1->OK1, false);
     }
 }
@@ -128,7 +104,7 @@ void Saldori::OK1_Click() {
     }
     Add1->LainaLisaa->setText(QString());
     if (added && saved)
-        ohjeteksti->setText(hint::kLoanSaved);
+        showStep(hint::kLoanSaved);
     colours::setBold(Add1->OK1, false);
     Add1->LainaLisaa->setFocus();
 }
@@ -137,8 +113,10 @@ bool Saldori::LisaaLaina1() {
     const Problem problem = ledger_.addLoan(ledger::asStored(Add1->LainaLisaa->text()));
     if (const auto refusal = loanRefusal(problem, ledger_.loansOf())) {
         ask(*refusal);
-        if (problem == Problem::NoLoanFile)
-            AddLoansSteps::setBorrowerText(*this, QString());
+        if (problem == Problem::NoLoanFile) {
+            setComboText(Add1->Lainaaja1, QString());
+            Lainaaja1_Change();
+        }
         return false;
     }
     return true;
@@ -146,10 +124,9 @@ bool Saldori::LisaaLaina1() {
 
 void Saldori::sulje2_Click() {
     if (guidedHelp()) {
-        colours::setBackground(Add1->Lainaaja1, colours::systemWindow());
-        colours::setBackground(Add1->LainaLisaa, colours::systemWindow());
+        Add1->markBoxes(false);
         colours::setUnderline(LLaina, false);
-        ohjeteksti->setText(hint::kLeaveButton);
+        showStep(hint::kLeaveButton);
         liiketila = Liiketila::ohjellainatakaisin;
         ohjetila = Ohjetila::näytä;
         ohjeliikuttaja->start();
@@ -157,5 +134,7 @@ void Saldori::sulje2_Click() {
         liiketila = Liiketila::llainatakaisin;
     }
     liikuttaja->start();
-    AddLoansSteps::refillMainScreen(*this);
+    Laina->setEnabled(true);
+    Lainaaja->setEnabled(true);
+    refreshLists();
 }

@@ -20,25 +20,21 @@ void Saldori::PLainaaja_Click() {
         return;
     }
     const bool deleted = PoistaLainaaja();
-    Lainaaja->clear();
-    Laina->clear();
-    LueNimet();
-    LisaaNimet();
-    setComboText(Lainaaja, ui_text::kPrompt);
+    refreshLists();
     if (guidedHelp() && deleted)
-        ohjeteksti->setText(hint::kBorrowerDeleted);
+        showStep(hint::kBorrowerDeleted);
 }
 
 // Writes the register itself, also when nobody is deleted, so that the loan file goes only
 // once the register on disk no longer names the borrower: a failed save loses nothing. Only the
 // borrower the screen shows as picked is deleted; a name typed over it is not a pick.
 bool Saldori::PoistaLainaaja() {
-    const bool chosen = borrowerPicked();
+    const QString chosen = pickedBorrower();
     const ledger::Outcome outcome =
-        chosen ? ledger_.deleteBorrower(ledger_.kenen())
-               : ledger::Outcome{ledger::Problem::NotRegistered, ledger_.kenen()};
+        !chosen.isEmpty() ? ledger_.deleteBorrower(chosen)
+                          : ledger::Outcome{ledger::Problem::NotRegistered, ledger_.kenen()};
     if (outcome.problem == ledger::Problem::NotRegistered) {
-        ask(chosen ? msg::kBorrowerMissing : msg::kChooseBorrower);
+        ask(!chosen.isEmpty() ? msg::kBorrowerMissing : msg::kChooseBorrower);
         TallennaNimet();
         return false;
     }

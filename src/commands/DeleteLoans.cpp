@@ -17,7 +17,7 @@ void Saldori::PLaina_Click() {
         return;
     vilkkukohde = Vilkkukohde::PLaina;
     Vilkuta->start();
-    if (Lainaaja->currentText() == ui_text::kPrompt) {
+    if (Lainaaja->showsNobody()) {
         ask(msg::kChooseAndTick);
         return;
     }
@@ -25,7 +25,7 @@ void Saldori::PLaina_Click() {
     // The ticks count only on the loans of the borrower the screen shows as picked; an empty list
     // shows nobody's loans, and compacting it would wipe the borrower's file.
     const std::pair<bool, Message> refusals[] = {
-        {!ledger_.registered(ledger_.kenen()) || !borrowerPicked(), msg::kChooseFromList},
+        {!ledger_.registered(ledger_.kenen()) || pickedBorrower().isEmpty(), msg::kChooseFromList},
         {!ledger_.hasNames(), msg::kNoBorrowersForDelete},
         {!ledger_.hasLoans(), msg::noLoans(ledger_.kenen())},
     };
@@ -50,16 +50,14 @@ void Saldori::PLaina_Click() {
         MuistiClear();
         LueNimet();
         borrowerRemoved = PoistaLainaaja();
-        Lainaaja->clear();
-        Laina->clear();
-        LueNimet();
-        LisaaNimet();
+        refreshLists();
         if (!borrowerRemoved)
             LisaaLainat();
     }
-    setComboText(Lainaaja, borrowerRemoved ? ui_text::kPrompt : ledger_.kenen());
+    if (!borrowerRemoved)
+        setComboText(Lainaaja, ledger_.kenen());
     if (saved && guidedHelp())
-        ohjeteksti->setText(hint::kLoansDeleted);
+        showStep(hint::kLoansDeleted);
 }
 
 // The list shows the loans in memory in their order, so its ticks name the loans to drop; the
@@ -79,5 +77,5 @@ void Saldori::Laina_Click() {
     if (shown(Muokkaus))
         Muokkaus->Mtlaina->setText(selectedEntry(Laina));
     if (guidedHelp())
-        ohjeteksti->setText(hint::kClickDeleteLoan);
+        showStep(hint::kClickDeleteLoan);
 }

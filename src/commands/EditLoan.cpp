@@ -39,13 +39,13 @@ void Saldori::Tallenna_Click() {
     const std::pair<bool, Message> refusals[] = {
         {edited == ui_text::kNoLoans, msg::kUnusableLoan},
         {!ledger::isStorable(edited), msg::kUnstorableLoan},
-        {name == ui_text::kPrompt, msg::kChooseBorrowerFirst},
+        {Lainaaja->showsNobody(), msg::kChooseBorrowerFirst},
         {edited.isEmpty(), msg::kEmptyEdit},
         {selected == ui_text::kNoLoans, msg::noLoansToEdit(name)},
         {!ledger_.registered(name), msg::notInMemory(name)},
         // The loan table holds the loans of the borrower last picked; saving it under any
         // other name would overwrite that borrower's file with someone else's loans.
-        {!borrowerPicked(), msg::kChooseBorrowerFirst},
+        {pickedBorrower().isEmpty(), msg::kChooseBorrowerFirst},
         {ledger_.holdsLoan(edited), msg::kDuplicateEdit},
         {!ledger_.holdsLoan(selected), msg::kLoanNotFound},
     };

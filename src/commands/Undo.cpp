@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QToolTip>
+#include <functional>
 
 namespace {
 
@@ -59,76 +60,71 @@ class TypingFirst : public QObject {
     }
 };
 
+// Beside the loan list for the eye, and to a screen reader.
+void tell(QWidget* window, QWidget* list, const QString& text) {
+    QToolTip::showText(list->mapToGlobal(QPoint(0, 0)), text, list);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+// Behind the box's own entries, where it has them; run takes true for undo, false for redo.
+void showHistoryMenu(QMenu* menu, QPoint at, ledger::History& history, bool usable,
+                     const std::function<void(bool undo)>& run) {
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    for (const bool undo : {true, false}) {
+        const auto set = undo ? history.undoable() : history.redoable();
+        QAction* action = menu->addAction((undo ? kUndo : kRedo) +
+                                          (set ? QStringLiteral(": ") + set->subject : QString()));
+        action->setShortcut(kKeys[undo ? 0 : 1].first);
+        action->setEnabled(set && usable);
+        QObject::connect(action, &QAction::triggered, menu, [run, undo] { run(undo); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
+}
+
 } // namespace
 
-struct Saldori::HistorySteps {
-    // No panel open and no walkthrough on: what the lists show is what the step changes.
-    static bool onMainScreen(const Saldori& w) {
-        const auto panels = w.panelFocus();
-        return !w.guidedHelp() && std::none_of(panels.begin(), panels.end(), [](const auto& panel) {
-            return shown(panel.first);
-        });
-    }
+// No panel open and no walkthrough on: what the lists show is what the step changes.
+bool Saldori::onMainScreen() const {
+    const auto panels = panelFocus();
+    return !guidedHelp() && std::none_of(panels.begin(), panels.end(),
+                                         [](const auto& panel) { return shown(panel.first); });
+}
 
-    static void take(Saldori& w, bool back) {
-        if (!onMainScreen(w))
-            return;
-        ledger::History& history = w.ledger_.history();
-        const std::optional<ledger::ChangeSet> set = back ? history.undoable() : history.redoable();
-        if (!set)
-            return tell(w, back ? kNothingToUndo : kNothingToRedo);
-        const ledger::Outcome outcome = back ? w.ledger_.undo() : w.ledger_.redo();
-        showPicked(w);
-        if (w.saved(outcome))
-            tell(w, (back ? kUndone : kRedone) + set->subject);
+// Afterwards the lists show the files, and the borrower the change concerned is picked again.
+void Saldori::takeChange(bool back) {
+    if (!onMainScreen())
+        return;
+    ledger::History& history = ledger_.history();
+    const std::optional<ledger::ChangeSet> set = back ? history.undoable() : history.redoable();
+    if (!set)
+        return tell(this, Laina, back ? kNothingToUndo : kNothingToRedo);
+    const ledger::Outcome outcome = back ? ledger_.undo() : ledger_.redo();
+    Lainaaja->clear();
+    Laina->clear();
+    LisaaNimet();
+    if (ledger_.kenen().isEmpty()) {
+        Lainaaja->showNobody();
+    } else {
+        setComboText(Lainaaja, ledger_.kenen());
+        Lainaaja_Click();
     }
-
-    static void showPicked(Saldori& w) {
-        w.Lainaaja->clear();
-        w.Laina->clear();
-        w.LisaaNimet();
-        const QString borrower = w.ledger_.kenen();
-        setComboText(w.Lainaaja, borrower);
-        if (borrower != ui_text::kPrompt)
-            w.Lainaaja_Click();
-    }
-
-    // Beside the loan list for the eye, and to a screen reader.
-    static void tell(Saldori& w, const QString& text) {
-        QToolTip::showText(w.Laina->mapToGlobal(QPoint(0, 0)), text, w.Laina);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        QAccessibleAnnouncementEvent announcement(&w, text);
-        QAccessible::updateAccessibility(&announcement);
-#endif
-    }
-
-    // Behind the box's own entries, where it has them.
-    static void showMenu(Saldori& w, QMenu* menu, QPoint at) {
-        ledger::History& history = w.ledger_.history();
-        if (!menu->isEmpty())
-            menu->addSeparator();
-        const bool usable = onMainScreen(w);
-        for (const bool undo : {true, false}) {
-            const auto set = undo ? history.undoable() : history.redoable();
-            QAction* action = menu->addAction(
-                (undo ? kUndo : kRedo) + (set ? QStringLiteral(": ") + set->subject : QString()));
-            action->setShortcut(kKeys[undo ? 0 : 1].first);
-            action->setEnabled(set && usable);
-            const auto handler = undo ? &Saldori::Kumoa : &Saldori::TeeUudelleen;
-            connect(action, &QAction::triggered, &w,
-                    [&w, handler] { w.runCommand(w.Lainaaja, handler); });
-        }
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(at);
-    }
-};
+    if (saved(outcome))
+        tell(this, Laina, (back ? kUndone : kRedone) + set->subject);
+}
 
 void Saldori::Kumoa() {
-    HistorySteps::take(*this, true);
+    takeChange(true);
 }
 
 void Saldori::TeeUudelleen() {
-    HistorySteps::take(*this, false);
+    takeChange(false);
 }
 
 void Saldori::connectHistory() {
@@ -145,13 +141,18 @@ void Saldori::connectHistory() {
     PLainaaja->setToolTip(kDeleteTip);
     PLaina->setToolTip(kDeleteTip);
 
+    const auto run = [this](bool undo) {
+        runCommand(Lainaaja, undo ? &Saldori::Kumoa : &Saldori::TeeUudelleen);
+    };
     Laina->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Laina, &QListWidget::customContextMenuRequested, this, [this](QPoint at) {
-        HistorySteps::showMenu(*this, new QMenu(this), Laina->viewport()->mapToGlobal(at));
+    connect(Laina, &QListWidget::customContextMenuRequested, this, [this, run](QPoint at) {
+        showHistoryMenu(new QMenu(this), Laina->viewport()->mapToGlobal(at), ledger_.history(),
+                        onMainScreen(), run);
     });
     QLineEdit* box = Lainaaja->lineEdit();
     box->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(box, &QLineEdit::customContextMenuRequested, this, [this, box](QPoint at) {
-        HistorySteps::showMenu(*this, box->createStandardContextMenu(), box->mapToGlobal(at));
+    connect(box, &QLineEdit::customContextMenuRequested, this, [this, box, run](QPoint at) {
+        showHistoryMenu(box->createStandardContextMenu(), box->mapToGlobal(at), ledger_.history(),
+                        onMainScreen(), run);
     });
 }

@@ -1,6 +1,7 @@
 // The help topics, each starting a guided walkthrough, and the way out of it.
 #include "ledger/Tables.h"
 #include "ui/Colours.h"
+#include "ui/HintLabel.h"
 #include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
@@ -22,8 +23,8 @@ namespace {
 // Stays from its first use until the program ends.
 const QString kAddBorrowerCaption = QStringLiteral("Lainaajan lisäys:");
 
-struct Topic {
-    QPushButton* button;
+struct TopicRow {
+    Guide::Topic topic;
     bool needsBorrower;
     QString hint;
     MenuLabel* label; // the one menu label that does the task
@@ -33,69 +34,55 @@ struct Topic {
 
 } // namespace
 
-struct Saldori::GuidedSteps {
-    static std::vector<Topic> topics(Saldori& w) {
-        // clang-format off
-    return {
-        {w.Ohje->ohjellainaaja, false, hint::kClickAddBorrower, w.LLainaaja, {},                     kAddBorrowerCaption},
-        {w.Ohje->ohjellaina,    true,  hint::kClickAddLoan,     w.LLaina,    {},                     {}},
-        {w.Ohje->ohjeplainaaja, true,  hint::kChooseBorrower,   w.PLainaaja, {w.Lainaaja},           {}},
-        {w.Ohje->ohjeplaina,    true,  hint::kChooseBorrower,   w.PLaina,    {w.Lainaaja, w.Laina},  {}},
+// False, with nothing changed, for a topic that needs a borrower while there is none.
+bool Saldori::startGuide(Guide::Topic topic) {
+    using enum Guide::Topic;
+    // clang-format off
+    const TopicRow rows[] = {
+        {addBorrower,    false, hint::kClickAddBorrower, LLainaaja, {},                 kAddBorrowerCaption},
+        {addLoan,        true,  hint::kClickAddLoan,     LLaina,    {},                 {}},
+        {deleteBorrower, true,  hint::kChooseBorrower,   PLainaaja, {Lainaaja},         {}},
+        {deleteLoans,    true,  hint::kChooseBorrower,   PLaina,    {Lainaaja, Laina},  {}},
     };
-        // clang-format on
-    }
-
-    // False, with nothing changed, for a topic that needs a borrower while there is none.
-    static bool startGuidedHelp(Saldori& w, const QPushButton* button) {
-        const auto all = topics(w);
-        const Topic& topic = *std::find_if(all.begin(), all.end(),
-                                           [&](const Topic& t) { return t.button == button; });
-        if (topic.needsBorrower && !w.ledger_.hasNames())
-            return false;
-        w.ohjeteksti->show();
-        w.takaisin2->show();
-        w.ohjeteksti->setText(topic.hint);
-        if (!topic.topicsCaption.isEmpty())
-            w.Ohje->setTitle(topic.topicsCaption);
-        topic.label->setEnabled(true);
-        colours::setUnderline(topic.label, true);
-        w.liiketila = Liiketila::ohjetakaisin;
-        w.liikuttaja->start();
-        w.ohjetila = Ohjetila::piilota;
-        w.ohjeliikuttaja->start();
-        for (QWidget* control : topic.alsoEnabled)
-            control->setEnabled(true);
-        return true;
-    }
-
-    // The add panels empty the main screen's lists when they open and fill them again when they
-    // close, so leaving guided help through one of them must do the same.
-    static void refillMainScreen(Saldori& w) {
-        w.Lainaaja->clear();
-        w.Laina->clear();
-        w.LueNimet();
-        w.LisaaNimet();
-        setComboText(w.Lainaaja, ui_text::kPrompt);
-    }
-};
+    // clang-format on
+    const TopicRow& row = *std::find_if(std::begin(rows), std::end(rows),
+                                        [&](const TopicRow& r) { return r.topic == topic; });
+    if (row.needsBorrower && !ledger_.hasNames())
+        return false;
+    guide_.topic = topic;
+    ohjeteksti->show();
+    takaisin2->show();
+    showStep(row.hint);
+    if (!row.topicsCaption.isEmpty())
+        Ohje->setTitle(row.topicsCaption);
+    row.label->setEnabled(true);
+    colours::setUnderline(row.label, true);
+    liiketila = Liiketila::ohjetakaisin;
+    liikuttaja->start();
+    ohjetila = Ohjetila::piilota;
+    ohjeliikuttaja->start();
+    for (QWidget* control : row.alsoEnabled)
+        control->setEnabled(true);
+    return true;
+}
 
 void Saldori::ohjellainaaja_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjellainaaja))
+    if (!startGuide(Guide::Topic::addBorrower))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjellaina_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjellaina))
+    if (!startGuide(Guide::Topic::addLoan))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjeplainaaja_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjeplainaaja))
+    if (!startGuide(Guide::Topic::deleteBorrower))
         ask(msg::kAddBorrowerFirst);
 }
 
 void Saldori::ohjeplaina_Click() {
-    if (!GuidedSteps::startGuidedHelp(*this, Ohje->ohjeplaina))
+    if (!startGuide(Guide::Topic::deleteLoans))
         ask(msg::kAddBorrowerFirst);
 }
 
@@ -104,11 +91,11 @@ void Saldori::takaisin2_Click() {
         label->setEnabled(false);
         colours::setUnderline(label, false);
     }
-    ohjeteksti->setText(hint::kLeaveButton);
+    showStep(hint::kLeaveButton);
     ohjetila = Ohjetila::näytä;
     ohjeliikuttaja->start();
-    for (QWidget* box : std::initializer_list<QWidget*>{Add->Uusi, Add1->Lainaaja1, Add1->LainaLisaa})
-        colours::setBackground(box, colours::systemWindow());
+    colours::setBackground(Add->Uusi, colours::systemWindow());
+    Add1->markBoxes(false);
     const bool panelOpen = shown(Add) || shown(Add1);
     if (shown(Add)) {
         liiketila = Liiketila::ohjellainaajatakaisin;
@@ -120,6 +107,8 @@ void Saldori::takaisin2_Click() {
     Enabloi();
     Lainaaja->setEnabled(true);
     Laina->setEnabled(true);
+    // The add panels empty the main screen's lists when they open and fill them again when they
+    // close, so leaving guided help through one of them must do the same.
     if (panelOpen)
-        GuidedSteps::refillMainScreen(*this);
+        refreshLists();
 }

@@ -41,11 +41,7 @@ void Saldori::Command1_Click() {
 void Saldori::takaisin_Click() {
     liiketila = Liiketila::apuatakaisin;
     liikuttaja->start();
-    Lainaaja->clear();
-    setComboText(Lainaaja, QString());
-    Laina->clear();
-    LueNimet();
-    LisaaNimet();
-    ledger_.setKenen(Lainaaja->currentText());
-    setComboText(Lainaaja, ui_text::kPrompt);
+    // Nobody is left picked, and no loans are in memory as anyone's.
+    ledger_.setKenen(QString());
+    refreshLists();
 }

@@ -1,8 +1,10 @@
 #include "help/HelpTransitionTable.h"
 #include "ui/FocusKeeper.h"
+#include "ui/HintLabel.h"
 #include "ui/Messages.h"
 #include "ui/Panels.h"
 #include "ui/Saldori.h"
+#include "ui/Ticker.h"
 #include "ui/TransitionTable.h"
 #include "ui/Twips.h"
 
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <array>
 
 namespace {
 
@@ -17,69 +20,69 @@ using help_transitions::Act;
 using help_transitions::Control;
 using help_transitions::Edge;
 
-} // namespace
+// The controls the help timer moves, in the order the table names them, and what its arrivals
+// touch besides.
+struct Scene {
+    std::array<QWidget*, 4> controls;
+    QWidget* list;
+    QWidget* helpMenu;
+    Ticker* mover;
+    Ticker* aboutAnimation;
+    Guide* guide;
 
-struct Saldori::HelpSteps {
-    static QWidget* controlOf(Saldori& window, Control control) {
-        switch (control) {
-        case Control::Ohje:
-            return window.Ohje;
-        case Control::Tietoa:
-            return window.Tietoa;
-        case Control::ohjeteksti:
-            return window.ohjeteksti;
-        case Control::takaisin2:
-            return window.takaisin2;
-        }
-        return nullptr;
-    }
-
-    static int edgeOf(const QWidget* control, Edge edge) {
-        switch (edge) {
-        case Edge::Left:
-            return twips::left(control);
-        case Edge::Top:
-            return twips::top(control);
-        case Edge::Height:
-            return twips::height(control);
-        }
-        return 0;
-    }
-
-    static void setEdge(QWidget* control, Edge edge, int value) {
-        switch (edge) {
-        case Edge::Left:
-            return twips::setLeft(control, value);
-        case Edge::Top:
-            return twips::setTop(control, value);
-        case Edge::Height:
-            return twips::setHeight(control, value);
-        }
-    }
-
-    static void listBelowHelpMenu(Saldori& window) {
-        twips::setHeight(window.Laina, transitions::kListFullHeight - twips::height(window.apu));
-    }
-
-    static void perform(Saldori& window, const help_transitions::Action& action) {
-        QWidget* control = controlOf(window, action.control);
-        switch (action.act) {
-        case Act::Set:
-            return setEdge(control, action.edge, action.value);
-        case Act::Hide:
-            return control->hide();
-        case Act::StopTimer:
-            return window.ohjeliikuttaja->stop();
-        case Act::StartAboutAnimation:
-            return window.Ajastin->start();
-        case Act::ListBelowHelpMenu:
-            return listBelowHelpMenu(window);
-        }
-    }
+    QWidget* controlOf(Control control) const { return controls[std::size_t(control)]; }
 };
 
+int edgeOf(const QWidget* control, Edge edge) {
+    switch (edge) {
+    case Edge::Left:
+        return twips::left(control);
+    case Edge::Top:
+        return twips::top(control);
+    case Edge::Height:
+        return twips::height(control);
+    }
+    return 0;
+}
+
+void setEdge(QWidget* control, Edge edge, int value) {
+    switch (edge) {
+    case Edge::Left:
+        return twips::setLeft(control, value);
+    case Edge::Top:
+        return twips::setTop(control, value);
+    case Edge::Height:
+        return twips::setHeight(control, value);
+    }
+}
+
+void listBelowHelpMenu(const Scene& scene) {
+    twips::setHeight(scene.list, transitions::kListFullHeight - twips::height(scene.helpMenu));
+}
+
+void perform(const Scene& scene, const help_transitions::Action& action) {
+    QWidget* control = scene.controlOf(action.control);
+    switch (action.act) {
+    case Act::Set:
+        return setEdge(control, action.edge, action.value);
+    case Act::Hide:
+        // The walkthrough lasts as long as its hint line is out.
+        if (action.control == Control::ohjeteksti)
+            *scene.guide = {};
+        return control->hide();
+    case Act::StopTimer:
+        return scene.mover->stop();
+    case Act::StartAboutAnimation:
+        return scene.aboutAnimation->start();
+    case Act::ListBelowHelpMenu:
+        return listBelowHelpMenu(scene);
+    }
+}
+
+} // namespace
+
 void Saldori::ohjeliikuttaja_Timer() {
-    const FocusKeeper keeper(*this);
+    const FocusKeeper keeper = keepFocus();
     const help_transitions::Row* row = help_transitions::find(ohjetila);
     if (row == nullptr) {
         // Stopped first: no further tick may reach here while the box waits for the user.
@@ -87,16 +90,17 @@ void Saldori::ohjeliikuttaja_Timer() {
         ask(msg::kVirhe);
         return;
     }
-    if (help_transitions::moveDue(
-            *row, HelpSteps::edgeOf(HelpSteps::controlOf(*this, row->watched), row->measured))) {
+    const Scene scene{
+        {Ohje, Tietoa, ohjeteksti, takaisin2}, Laina, apu, ohjeliikuttaja, Ajastin, &guide_};
+    if (help_transitions::moveDue(*row, edgeOf(scene.controlOf(row->watched), row->measured))) {
         for (const help_transitions::Move& move : row->moves) {
-            QWidget* control = HelpSteps::controlOf(*this, move.control);
-            HelpSteps::setEdge(control, move.edge, HelpSteps::edgeOf(control, move.edge) + move.by);
+            QWidget* control = scene.controlOf(move.control);
+            setEdge(control, move.edge, edgeOf(control, move.edge) + move.by);
         }
         if (row->listFollowsHelpMenu)
-            HelpSteps::listBelowHelpMenu(*this);
+            listBelowHelpMenu(scene);
         return;
     }
     for (const help_transitions::Action& action : row->arrival)
-        HelpSteps::perform(*this, action);
+        perform(scene, action);
 }

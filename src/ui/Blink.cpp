@@ -42,7 +42,7 @@ constexpr int kFlashes = 4;
 void Saldori::Vilkuta_Timer() {
     if (vilkkukohde == Vilkkukohde::none)
         return;
-    const FocusKeeper keeper(*this);
+    const FocusKeeper keeper = keepFocus();
     const BlinkRow& row = rowOf(vilkkukohde);
     MenuLabel* label = menuLabels()[std::size_t(vilkkukohde) - 1];
 

@@ -19,14 +19,12 @@ QString summaryOf(const ledger::Tally& tally) {
     return summary;
 }
 
-} // namespace
-
-void Saldori::showBorrowerSummary() {
-    const QString& borrower = ledger_.kenen();
+void showSummary(const ledger::Ledger& ledger, PickComboBox* Lainaaja) {
+    const QString& borrower = ledger.kenen();
     QString summary;
-    if (ledger_.registered(borrower) && Lainaaja->currentText() == borrower) {
+    if (ledger.registered(borrower) && Lainaaja->currentText() == borrower) {
         ledger::Tally tally;
-        for (const QString& loan : ledger_.loansOn(borrower)) {
+        for (const QString& loan : ledger.loansOn(borrower)) {
             if (!loan.isEmpty())
                 tally.add(loan);
         }
@@ -36,11 +34,13 @@ void Saldori::showBorrowerSummary() {
     Lainaaja->setAccessibleDescription(summary);
 }
 
+} // namespace
+
 // After every change of the files, every pick, and every change of the box's text, also the
 // program's own, which the box itself keeps quiet about.
 void Saldori::connectBorrowerSummary() {
-    ledger_.onChanged([this] { showBorrowerSummary(); });
-    connect(static_cast<PickComboBox*>(Lainaaja), &PickComboBox::picked, this,
-            &Saldori::showBorrowerSummary);
-    connect(Lainaaja->lineEdit(), &QLineEdit::textChanged, this, &Saldori::showBorrowerSummary);
+    const auto show = [this] { showSummary(ledger_, Lainaaja); };
+    ledger_.onChanged(show);
+    connect(Lainaaja, &PickComboBox::picked, this, show);
+    connect(Lainaaja->lineEdit(), &QLineEdit::textChanged, this, show);
 }

@@ -1,8 +1,8 @@
 // Every control's input reaches its handler through the input rule (docs/design.md).
 #include "ui/LinkLabel.h"
 #include "ui/MenuLabel.h"
-#include "ui/PickComboBox.h"
 #include "ui/Panels.h"
+#include "ui/PickComboBox.h"
 #include "ui/Saldori.h"
 
 #include <QComboBox>
@@ -69,8 +69,10 @@ void Saldori::connectHandlers() {
     connect(Add->Uusi, &QLineEdit::textChanged, this, &Saldori::Uusi_Change);
     connect(Add->Uusi, &QLineEdit::returnPressed, this, command(Add->OK, &Saldori::OK_Click));
     connect(Add1->LainaLisaa, &QLineEdit::textChanged, this, &Saldori::LainaLisaa_Change);
-    connect(Add1->LainaLisaa, &QLineEdit::returnPressed, this, command(Add1->OK1, &Saldori::OK1_Click));
-    connect(Muokkaus->Mtlaina, &QLineEdit::returnPressed, this, command(Muokkaus->Tallenna, &Saldori::Tallenna_Click));
+    connect(Add1->LainaLisaa, &QLineEdit::returnPressed, this,
+            command(Add1->OK1, &Saldori::OK1_Click));
+    connect(Muokkaus->Mtlaina, &QLineEdit::returnPressed, this,
+            command(Muokkaus->Tallenna, &Saldori::Tallenna_Click));
 
     connect(static_cast<LinkLabel*>(Tietoa->Koti), &LinkLabel::clicked, this,
             command(Tietoa->Koti, &Saldori::Koti_Click));

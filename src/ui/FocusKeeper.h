@@ -1,24 +1,21 @@
 #pragma once
 
-#include "ui/MenuLabel.h"
-#include "ui/Saldori.h"
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <utility>
 
-// Remembers the focus before a command or a tick; if that command or tick hid or disabled the
-// control that had it, the focus goes where it belongs instead of where the toolkit passes it,
-// which is often "Poistu", the one label left enabled.
-class Saldori::FocusKeeper {
+// Remembers the focus before a command or a tick, and hands it to the window to settle once the
+// command or tick is over.
+class FocusKeeper {
   public:
-    explicit FocusKeeper(Saldori& window) : window_(window), before_(window.focusWidget()) {}
-    ~FocusKeeper() {
-        const QWidget* now = window_.focusWidget();
-        const bool passedToQuit = now == window_.Lopeta && before_ != window_.Lopeta;
-        if ((before_ && !window_.usable(before_)) || (now && !window_.usable(now)) || passedToQuit)
-            window_.placeFocus();
-    }
+    using Settle = std::function<void(const QWidget* before)>;
+    FocusKeeper(QWidget* before, Settle settle) : before_(before), settle_(std::move(settle)) {}
+    ~FocusKeeper() { settle_(before_.data()); }
     FocusKeeper(const FocusKeeper&) = delete;
     FocusKeeper& operator=(const FocusKeeper&) = delete;
 
   private:
-    Saldori& window_;
     QPointer<QWidget> before_;
+    Settle settle_;
 };

@@ -72,7 +72,7 @@ void Saldori::finishAnimations() {
 void Saldori::runCommand(const QWidget* control, void (Saldori::*handler)()) {
     if (!takesInput(control))
         return;
-    const FocusKeeper keeper(*this);
+    const FocusKeeper keeper = keepFocus();
     const auto panels = panelFocus();
     std::array<bool, panels.size()> wasShown{};
     for (size_t i = 0; i < panels.size(); ++i)
@@ -95,6 +95,18 @@ void Saldori::runCommand(const QWidget* control, void (Saldori::*handler)()) {
             home->setFocus(Qt::OtherFocusReason);
         return;
     }
+}
+
+// If a command or tick hid or disabled the control that had the focus, the focus goes where it
+// belongs instead of where the toolkit passes it, which is often "Poistu", the one label left
+// enabled.
+FocusKeeper Saldori::keepFocus() {
+    return {focusWidget(), [this](const QWidget* before) {
+                const QWidget* now = focusWidget();
+                const bool passedToQuit = now == Lopeta && before != Lopeta;
+                if ((before && !usable(before)) || (now && !usable(now)) || passedToQuit)
+                    placeFocus();
+            }};
 }
 
 // Into the topmost open panel; on the main screen back to where the user was, else to the
@@ -121,10 +133,10 @@ void Saldori::placeFocus() {
 }
 
 // The screen shows a borrower as picked when the box holds the name whose loans the list shows.
-bool Saldori::borrowerPicked() const {
+QString Saldori::pickedBorrower() const {
     const QString& kenen = ledger_.kenen();
-    return !kenen.isEmpty() && kenen != ui_text::kPrompt && Lainaaja->currentText() == kenen &&
-           Laina->count() > 0;
+    const bool picked = !kenen.isEmpty() && Lainaaja->currentText() == kenen && Laina->count() > 0;
+    return picked ? kenen : QString();
 }
 
 // Enter presses a push button, as Space does.

@@ -19,7 +19,7 @@ void Saldori::Form_Load() {
     vilkkulaskuri = 0;
     LueNimet();
     LisaaNimet();
-    ledger_.setKenen(Lainaaja->currentText());
+    ledger_.setKenen(Lainaaja->showsNobody() ? QString() : Lainaaja->currentText());
     // Before the user tries anything with what was shown of it.
     registerRefused();
 }
@@ -43,6 +43,23 @@ void Saldori::LisaaNimet() {
 
 void Saldori::LisaaNimet1() {
     appendEntries(Add1->Lainaaja1, ledger_.names());
+}
+
+// The lists as the files have them, with nobody picked.
+void Saldori::refreshLists() {
+    Lainaaja->clear();
+    Laina->clear();
+    LueNimet();
+    LisaaNimet();
+    Lainaaja->showNobody();
+}
+
+// While an add panel is open, the main screen shows nobody and takes no input.
+void Saldori::emptyLists() {
+    Lainaaja->showNobody();
+    Lainaaja->setEnabled(false);
+    Laina->clear();
+    Laina->setEnabled(false);
 }
 
 void Saldori::Lue() {
@@ -114,10 +131,10 @@ void Saldori::Lainaaja_Click() {
     LisaaLainat();
     if (!guidedHelp())
         Muokkaus->Mtlaina->setText(selectedEntry(Laina));
-    else if (PLainaaja->isEnabled())
-        ohjeteksti->setText(hint::kClickDeleteBorrower);
+    else if (guide_.topic == Guide::Topic::deleteBorrower)
+        showStep(hint::kClickDeleteBorrower);
     else
-        ohjeteksti->setText(hint::kTickLoans);
+        showStep(hint::kTickLoans);
     if (shown(Muokkaus))
         Muokkaus->Mtlaina->setFocus();
 }

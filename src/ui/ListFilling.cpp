@@ -1,10 +1,12 @@
 #include "ui/ListFilling.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 
 void appendEntries(QComboBox* combo, const QStringList& entries) {
     const QSignalBlocker blocker(combo);
+    const QSignalBlocker boxBlocker(combo->lineEdit());
     const QString text = combo->currentText();
     combo->addItems(entries);
     combo->setCurrentIndex(-1);

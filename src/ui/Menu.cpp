@@ -22,7 +22,7 @@ bool desktopSystemMove(QWindow& window) {
 }
 
 void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
-    dragWindow(buttons, globalPosition);
+    drag_.move(*this, buttons, globalPosition);
     if (Vilkuta->isEnabled())
         return;
     const auto labels = menuLabels();
@@ -30,31 +30,6 @@ void Saldori::Form_MouseMove(Qt::MouseButtons buttons, QPoint globalPosition) {
             return colours::text(label) == colours::kYellow;
         }))
         varinvaihto();
-}
-
-// A press on the surface starts one drag with the left button alone: the window manager takes it
-// over, or else the window follows the mouse itself while that button alone is held. The window
-// does not see the release of a move the window manager took, so only a new press starts another.
-void Saldori::dragWindow(Qt::MouseButtons buttons, QPoint globalPosition) {
-    if (buttons != Qt::LeftButton) {
-        drag_ = Drag::None;
-        return;
-    }
-    if (drag_ == Drag::Pressed) {
-        QWindow* window = windowHandle();
-        drag_ = window && systemMove_(*window) ? Drag::System : Drag::ByHand;
-    }
-    if (drag_ == Drag::ByHand)
-        move(globalPosition - dragOffset_);
-}
-
-std::array<MenuLabel*, 7> Saldori::menuLabels() const {
-    return {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta};
-}
-
-// In the order the menu is switched: the edit command comes before the two deletions.
-std::array<MenuLabel*, 6> Saldori::switchableMenuLabels() const {
-    return {LLainaaja, LLaina, Muokkaa, PLainaaja, PLaina, Apua};
 }
 
 void Saldori::varinvaihto() {

@@ -1,13 +1,26 @@
 #include "ui/PickComboBox.h"
 
+#include "ui/Hints.h"
+
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <utility>
 
 PickComboBox::PickComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    // The box's own signals are blocked while the program fills it; its text box's are not.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { nobody_ = false; });
     connect(this, &QComboBox::activated, this, [this] {
         if (!typing_)
             emit picked();
     });
+}
+
+void PickComboBox::showNobody() {
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(-1);
+    setEditText(ui_text::kPrompt);
+    nobody_ = true;
 }
 
 void PickComboBox::keyPressEvent(QKeyEvent* event) {

@@ -10,6 +10,10 @@ class PickComboBox : public QComboBox {
 
   public:
     explicit PickComboBox(QWidget* parent = nullptr);
+    // Shows the prompt to pick a borrower. Any other text the box gets, typed, picked or set,
+    // ends that.
+    void showNobody();
+    bool showsNobody() const { return nobody_; }
 
   signals:
     void picked();
@@ -20,4 +24,5 @@ class PickComboBox : public QComboBox {
 
   private:
     bool typing_ = false;
+    bool nobody_ = false;
 };

@@ -26,57 +26,47 @@ ledger::FileReplacement replacementOf(const QString& fileName) {
     return {fileName, ledger::FileReplacement::Links::Replace, 0666};
 }
 
-} // namespace
-
-struct Saldori::DownloadSteps {
-    // Fetches one of the update's own small files and keeps a copy; unsaved names it when the copy
-    // failed.
-    static std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
-                                                   QString& unsaved) {
-        std::optional<QByteArray> bytes = window.fetchUpdateFile(kDirectory + fileName);
-        if (!bytes)
-            return std::nullopt;
-        ledger::FileReplacement file = replacementOf(fileName);
-        if (!file.open() || !file.write(*bytes) || !file.commit()) {
-            unsaved = fileName;
-            return std::nullopt;
-        }
-        return bytes;
+// Fetches one of the update's own small files and keeps a copy; unsaved names it when the copy
+// failed.
+std::optional<QByteArray> fetchAndStore(Saldori& window, const QString& fileName,
+                                        QString& unsaved) {
+    std::optional<QByteArray> bytes = window.fetchUpdateFile(kDirectory + fileName);
+    if (!bytes)
+        return std::nullopt;
+    ledger::FileReplacement file = replacementOf(fileName);
+    if (!file.open() || !file.write(*bytes) || !file.commit()) {
+        unsaved = fileName;
+        return std::nullopt;
     }
+    return bytes;
+}
 
-    // Streams one of the release's files to the disk.
-    static bool download(Saldori& window, const QString& fileName, QString& unsaved) {
-        ledger::FileReplacement file = replacementOf(fileName);
-        const Transfer transfer =
-            file.open() ? window.AutoUpdate->fetch(QUrl(kDirectory + fileName), file.device(),
-                                                   update::kReleaseFileLimits)
-                        : Transfer{TransferFailure::WriteFailed};
-        if (transfer.ok() && file.commit())
-            return true;
-        if (transfer.ok() || transfer.failure == TransferFailure::WriteFailed)
-            unsaved = fileName;
-        else
-            window.AutoUpdate_StateChanged(update::failureText(transfer, fileName));
-        return false;
-    }
-
-    // Stops at the first entry that fails, keeping the files stored before it.
-    static bool storeListedFiles(Saldori& window, const QList<std::optional<QString>>& names,
-                                 QString& unsaved) {
-        // The register on disk, and the names in memory should it be unreadable.
-        ledger::Ledger onDisk;
-        onDisk.LueNimet();
-        std::vector<QString> registered(onDisk.muisti().begin(), onDisk.muisti().end());
-        registered.insert(registered.end(), window.ledger_.muisti().begin(),
-                          window.ledger_.muisti().end());
-        for (const std::optional<QString>& name : names) {
-            if (!name || !update::safeToStore(*name, registered) ||
-                !download(window, *name, unsaved))
-                return false;
-        }
+// Streams one of the release's files to the disk; the transfers' other errors go to the window.
+bool download(Saldori& window, Transfers& transfers, const QString& fileName, QString& unsaved) {
+    ledger::FileReplacement file = replacementOf(fileName);
+    const Transfer transfer = file.open()
+                                  ? transfers.fetch(QUrl(kDirectory + fileName), file.device(),
+                                                    update::kReleaseFileLimits)
+                                  : Transfer{TransferFailure::WriteFailed};
+    if (transfer.ok() && file.commit())
         return true;
-    }
-};
+    if (transfer.ok() || transfer.failure == TransferFailure::WriteFailed)
+        unsaved = fileName;
+    else
+        window.AutoUpdate_StateChanged(update::failureText(transfer, fileName));
+    return false;
+}
+
+// The register on disk, and the names in memory should it be unreadable.
+std::vector<QString> registeredNames(const ledger::Ledger& inMemory) {
+    ledger::Ledger onDisk;
+    onDisk.LueNimet();
+    std::vector<QString> registered(onDisk.muisti().begin(), onDisk.muisti().end());
+    registered.insert(registered.end(), inMemory.muisti().begin(), inMemory.muisti().end());
+    return registered;
+}
+
+} // namespace
 
 bool Saldori::lataa() {
     QString unsaved;
@@ -86,16 +76,20 @@ bool Saldori::lataa() {
         ask(msg::kDownloadFailed);
         return true;
     };
-    const std::optional<QByteArray> noticeFile =
-        DownloadSteps::fetchAndStore(*this, ledger::kNoticeFile, unsaved);
+    const std::optional<QByteArray> noticeFile = fetchAndStore(*this, ledger::kNoticeFile, unsaved);
     if (!noticeFile)
         return failed();
     ask(msg::plain(update::notice(*noticeFile)));
-    const std::optional<QByteArray> listFile =
-        DownloadSteps::fetchAndStore(*this, ledger::kFileListFile, unsaved);
-    if (!listFile ||
-        !DownloadSteps::storeListedFiles(*this, update::listedFiles(*listFile), unsaved))
+    const std::optional<QByteArray> listFile = fetchAndStore(*this, ledger::kFileListFile, unsaved);
+    if (!listFile)
         return failed();
+    // Stops at the first entry that fails, keeping the files stored before it.
+    const std::vector<QString> registered = registeredNames(ledger_);
+    for (const std::optional<QString>& name : update::listedFiles(*listFile)) {
+        if (!name || !update::safeToStore(*name, registered) ||
+            !download(*this, *AutoUpdate, *name, unsaved))
+            return failed();
+    }
 
     WebUpdate->tila->setText(kAwaitingApproval);
     ask(msg::kUpdateDownloaded);

@@ -1,5 +1,9 @@
 // Making the window's controls: each where the layout puts it, in its looks, in the tab order.
+#include "ui/SaldoriScreen.h"
+
+#include "platform/Dialogs.h"
 #include "platform/Transfers.h"
+#include "ui/BakedImages.h"
 #include "ui/Colours.h"
 #include "ui/HintLabel.h"
 #include "ui/Layout.h"
@@ -8,7 +12,6 @@
 #include "ui/MenuLabel.h"
 #include "ui/Panels.h"
 #include "ui/PickComboBox.h"
-#include "ui/Saldori.h"
 #include "ui/Twips.h"
 #include "ui/WrappingButton.h"
 
@@ -16,6 +19,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -50,12 +54,61 @@ QFont fontOf(const QStringList& families, qreal points, bool bold = false) {
     return f;
 }
 
+// A picture at its own size and at twice that, so that a high-density screen draws it sharp.
+QIcon picture(QStringView once, QStringView twice) {
+    QIcon icon;
+    for (const QStringView name : {once, twice})
+        icon.addPixmap(QPixmap::fromImage(baked::image(name)));
+    return icon;
+}
+
+const QSize kBackdropSize(115, 235);
+
 const QStringList kDialogFont = {QStringLiteral("MS Sans Serif"),
                                  QStringLiteral("Microsoft Sans Serif")};
 
 } // namespace
 
-void Saldori::buildControls() {
+SaldoriScreen::SaldoriScreen(Transfers* transfers, QWidget* parent)
+    : QWidget(parent), AutoUpdate(transfers) {
+    setObjectName(QStringLiteral("Saldori"));
+    setWindowTitle(kAppTitle);
+    setWindowIcon(picture(u"icon.png", u"saldori-64.png"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFixedSize(layout::kWindowWidth / twips::kPerPixel, layout::kWindowHeight / twips::kPerPixel);
+    setMouseTracking(true);
+    buildControls();
+    applyLayout();
+    applyLooks();
+    setTabOrder();
+    // The borrower box opens on the prompt that its layout gives it.
+    Lainaaja->showNobody();
+}
+
+bool SaldoriScreen::shown(const QWidget* widget) {
+    return !widget->isHidden();
+}
+
+std::array<MenuLabel*, 7> SaldoriScreen::menuLabels() const {
+    return {LLainaaja, LLaina, PLainaaja, PLaina, Muokkaa, Apua, Lopeta};
+}
+
+// In the order the menu is switched: the edit command comes before the two deletions.
+std::array<MenuLabel*, 6> SaldoriScreen::switchableMenuLabels() const {
+    return {LLainaaja, LLaina, Muokkaa, PLainaaja, PLaina, Apua};
+}
+
+// Each density's picture is unpacked when a screen of that density first needs it.
+void SaldoriScreen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool dense = devicePixelRatioF() > 1;
+    QImage& backdrop = backdrop_[dense];
+    if (backdrop.isNull())
+        backdrop = baked::image(dense ? u"backdrop@2x.png" : u"backdrop.png");
+    painter.drawImage(QRect(QPoint(0, 0), kBackdropSize), backdrop);
+}
+
+void SaldoriScreen::buildControls() {
     // The face and font before the controls, so that each is made with them rather than
     // changed to them afterwards.
     QPalette face = palette();
@@ -91,13 +144,11 @@ void Saldori::buildControls() {
     takaisin2 = make<QPushButton>(this, "takaisin2");
     ohjeteksti->keepAbove(takaisin2);
 
-    Line1 = make<QWidget>(this, "Line1");
-    Line2 = make<QWidget>(this, "Line2");
-    Line3 = make<QWidget>(this, "Line3");
-    Line4 = make<QWidget>(this, "Line4");
+    for (const char* name : {"Line1", "Line2", "Line3", "Line4"})
+        make<QWidget>(this, name);
 }
 
-void Saldori::applyLayout() {
+void SaldoriScreen::applyLayout() {
     for (const layout::Row& row : layout::rows()) {
         auto* widget = findChild<QWidget*>(QString::fromLatin1(row.name));
         Q_ASSERT(widget);
@@ -118,7 +169,7 @@ void Saldori::applyLayout() {
     }
 }
 
-void Saldori::applyLooks() {
+void SaldoriScreen::applyLooks() {
     for (MenuLabel* label : menuLabels()) {
         label->setFont(fontOf({QStringLiteral("Arial")}, 8.25));
         colours::setText(label, colours::kGreen);
@@ -128,7 +179,7 @@ void Saldori::applyLooks() {
     Lopeta->setAlignment(Qt::AlignCenter);
 
     // Names are exact: no completion that would turn a typed "a" into someone's "Aino".
-    for (QComboBox* combo : {Lainaaja, Add1->Lainaaja1})
+    for (QComboBox* combo : std::initializer_list<QComboBox*>{Lainaaja, Add1->Lainaaja1})
         combo->setCompleter(nullptr);
     Lainaaja->setInsertPolicy(QComboBox::NoInsert);
     Lainaaja->setFont(fontOf({QStringLiteral("Franklin Gothic Book")}, 9.75));
@@ -154,7 +205,8 @@ void Saldori::applyLooks() {
     Tietoa->OK2->setFont(fontOf(kDialogFont, 8.25, true));
     Tietoa->SaldoriNimi->setFont(fontOf(kDialogFont, 24));
 
-    for (QWidget* line : {Line1, Line2, Line3, Line4}) {
+    for (const layout::LineRow& row : layout::lines()) {
+        auto* line = findChild<QWidget*>(QString::fromLatin1(row.name));
         QPalette ink = line->palette();
         ink.setColor(QPalette::Window, colours::systemText());
         line->setPalette(ink);
@@ -163,7 +215,7 @@ void Saldori::applyLooks() {
     }
 }
 
-void Saldori::setTabOrder() {
+void SaldoriScreen::setTabOrder() {
     QWidget* previous = nullptr;
     for (const char* name : layout::tabOrder()) {
         auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
