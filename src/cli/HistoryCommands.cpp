@@ -1,5 +1,6 @@
 #include "cli/HistoryCommands.h"
 
+#include "cli/HistoryTexts.h"
 #include "cli/Texts.h"
 #include "ledger/Ledger.h"
 #include "platform/InstanceLock.h"

@@ -1,7 +1,7 @@
 // Opening the update panel and the version check.
 #include "platform/AppInfo.h"
 #include "platform/Transfers.h"
-#include "ui/Messages.h"
+#include "update/UpdateMessages.h"
 #include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "update/Limits.h"

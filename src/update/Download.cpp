@@ -4,7 +4,7 @@
 #include "ledger/LoanFile.h"
 #include "platform/Launcher.h"
 #include "platform/Transfers.h"
-#include "ui/Messages.h"
+#include "update/UpdateMessages.h"
 #include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "update/Limits.h"

@@ -111,24 +111,6 @@ class LedgerTest : public QObject {
         QCOMPARE(restarted.kenen(), row.names.contains("Pekka") ? ledger::kNobodyChosen : "Aino");
     }
 
-    // The history keeps the last sets, and leaves alone what is not its own.
-    void historyIsBounded() {
-        QDir().mkdir(".historia");
-        writeBytes(".historia/lue minut.txt", "muistiinpano");
-        writeBytes(".historia/000001.muutos", "ei muutos");
-        ledger::Ledger ledger([] { return u"h"_qs; });
-        ledger.LueNimet();
-        for (int change = 0; change < 125; ++change) {
-            QVERIFY(ledger.addBorrower("Pekka").done());
-            QVERIFY(ledger.deleteBorrower("Pekka").done());
-        }
-        const QStringList sets = QDir(".historia").entryList({"*.muutos"});
-        QCOMPARE(sets.size(), 1 + 200);
-        QCOMPARE(sets[1], "000052.muutos");
-        QCOMPARE(readBytes(".historia/000001.muutos"), "ei muutos");
-        QVERIFY(QFile::exists(".historia/lue minut.txt"));
-    }
-
     // Full tables: the 101st borrower and the 31st loan are refused, not lost or wrapped.
     void fullTables() {
         writeRecordFile("nimet.kdx", numbered("N", 100), 100);

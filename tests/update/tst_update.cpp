@@ -1,6 +1,7 @@
 #include "platform/Transfers.h"
 #include "support/Harness.h"
 #include "ui/Messages.h"
+#include "update/UpdateMessages.h"
 
 namespace {
 
