@@ -122,7 +122,7 @@ class UpdateTest : public WindowTestCase {
         QTest::newRow("notice without star") << Row{"111", "", ok, all, "ei t\xE4hte\xE4", {offer, msg::plain(""), done}, started, true, waiting};
         QTest::newRow("no updater") << Row{"111", "", ok, "Saldori.bin*", star, {offer, notice, done, msg::kCheckFailed}, untouched, true, waiting};
         QTest::newRow("slow, each file in time") << Row{"111", "slow", ok, QByteArray("Saldori.bin*\n").repeated(12) + "UpDater.kdx*", star, {offer, notice, lost("siirto kesti liian kauan", "Saldori.bin"), msg::kDownloadFailed}, kept, true, loading};
-        // A status the network library takes for no error (Apache's content negotiation), a page as its body.
+        // As Apache's content negotiation answers: a status the network library takes for no error.
         QTest::newRow("300") << Row{"111", "300@Saldori.bin", ok, all, star, {offer, notice, lost("palvelimen virhe HTTP 300", "Saldori.bin"), msg::kDownloadFailed}, kept, false, loading};
         // The disk fills in the middle of a write of the release.
         QTest::newRow("full disk midway") << Row{"111", "full@Saldori.bin", ok, all, star, {offer, notice, msg::saveFailed("Saldori.bin"), msg::kDownloadFailed}, kept, false, loading};
