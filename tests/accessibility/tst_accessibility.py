@@ -110,6 +110,17 @@ try:
         window_id = subprocess.run(["xdotool", "search", "--pid", str(app.pid), "--name", "^Saldori$"],
                                    env=env, capture_output=True, text=True, check=True).stdout.split()[0]
 
+        # A second copy only says so, with no icon, and ends at OK; nothing is written, and the
+        # first runs on.
+        before = sorted(os.listdir(data.name))
+        second = subprocess.Popen([program], cwd=data.name, env=env)
+        box = wait_for("the second copy's message", lambda: next((a[0] for a in pyatspi.Registry.getDesktop(0)
+                                                                 if a and a.get_process_id() == second.pid and a.childCount), None))
+        seen = [(n.getRoleName(), n.name) for n in nodes(box) if n.getState().contains(pyatspi.STATE_SHOWING)]
+        assert seen == [("alert", "Saldori"), ("label", "Ohjelma on jo käynnissä!"), ("panel", ""),
+                        ("push button", "OK")], seen
+        press(showing(box, "push button"))
+        assert second.wait(10) == 0 and sorted(os.listdir(data.name)) == before, os.listdir(data.name)
         press(labels["Poista lainaaja"])
         answer_message(saldori, "Valitse ensin lainaaja listalta.")
         press(labels["Poista laina"])

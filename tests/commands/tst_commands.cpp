@@ -28,7 +28,7 @@ struct DeleteLoansRow {
     QStringList loans; // Aino's
     QString picked;
     QStringList ticked; // then meanwhile:
-    enum Meanwhile { Nothing, DropFromRegister, ClearList, TypeOther, ForeignFile } meanwhile;
+    enum Meanwhile { Nothing, Dropped, ClearList, TypeOther, ForeignFile, Locked } meanwhile;
     Answer answer; // to the offer to delete Aino
     Message refusal;
     QStringList listed;
@@ -187,9 +187,11 @@ class CommandsTest : public WindowTestCase {
         QTest::newRow("none, gaps close") << DeleteLoansRow{{"a", "", "c", "", "", "f"}, "Aino", {}, Nothing, ok, none, {"a", "c", "f"}};
         QTest::newRow("all, Aino kept")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, Nothing, Answer::Cancel, none, {ui_text::kNoLoans}};
         QTest::newRow("all, Aino gone")   << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, Nothing, ok, none, {}};
+        // A read-only register keeps Aino, picked, with no loans left to show.
+        QTest::newRow("register locked")  << DeleteLoansRow{{"a", "", "b"}, "Aino", {"a", "b"}, Locked, ok, none, {ui_text::kNoLoans}};
         QTest::newRow("nobody chosen")    << DeleteLoansRow{some, "", {}, Nothing, ok, msg::kChooseAndTick, {}};
         QTest::newRow("no loans")         << DeleteLoansRow{some, "Pekka", {}, Nothing, ok, noLoans, {}};
-        QTest::newRow("borrower gone")    << DeleteLoansRow{some, "Aino", {}, DropFromRegister, ok, msg::kChooseFromList, {}};
+        QTest::newRow("borrower gone")    << DeleteLoansRow{some, "Aino", {}, Dropped, ok, msg::kChooseFromList, {}};
         // What cannot be read after the refused save is no sign that the loans are gone.
         QTest::newRow("file replaced")    << DeleteLoansRow{some, "Aino", {"a", "b"}, ForeignFile, ok, msg::unreadableFile("Aino.kdx"), {}};
         // Compacting a list that shows nobody's loans would empty the borrower's file.
@@ -203,10 +205,12 @@ class CommandsTest : public WindowTestCase {
         auto [loans, picked, ticked, meanwhile, answer, refusal, remaining] =
             fetch<DeleteLoansRow>();
         openOn(loans, picked, ticked);
-        if (meanwhile == DeleteLoansRow::DropFromRegister)
+        if (meanwhile == DeleteLoansRow::Dropped)
             writeRecordFile("nimet.kdx", {"", "", "Pekka", "Ville"}, 100);
         if (meanwhile == DeleteLoansRow::ForeignFile)
             writeBytes("Aino.kdx", "h\r\nAino\xC3\x97\r\n");
+        if (meanwhile == DeleteLoansRow::Locked)
+            QVERIFY(QFile::setPermissions("nimet.kdx", QFile::ReadOwner));
         // The add-loans panel leaves the list empty when it closes; a name typed is no pick.
         const QMap<int, QStringList> steps = {
             {DeleteLoansRow::ClearList, {"LLaina", "sulje2", "Lainaaja<Aino"}},
@@ -226,10 +230,12 @@ class CommandsTest : public WindowTestCase {
                                "lainaajan listalta?",
                                Icon::Question, Buttons::OkCancel, kAppTitle, Answer::Cancel};
         const bool allGone = ticked.size() == loans.size() - loans.count("");
-        QCOMPARE(dialogs.shown, allGone ? QList<Message>{question} : QList<Message>());
+        const bool locked = meanwhile == DeleteLoansRow::Locked;
+        QList<Message> asked = allGone ? QList<Message>{question} : QList<Message>();
+        QCOMPARE(dialogs.shown, locked ? asked << msg::saveFailed("nimet.kdx") : asked);
         QCOMPARE(entries(c<QListWidget>("Laina")), remaining);
         remaining.removeAll(ui_text::kNoLoans);
-        const bool ainoGone = allGone && answer == Answer::Ok;
+        const bool ainoGone = allGone && answer == Answer::Ok && !locked;
         QCOMPARE(recordsIn("Aino.kdx"), ainoGone ? QByteArray("<none>") : records(remaining, 30));
         const QStringList names = ainoGone ? withAt(0, "", kNames) : kNames;
         QCOMPARE(recordsIn("nimet.kdx"), records(names, 100));

@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utime.h>
 
 // Only a live copy's lock blocks a start; a message box shows what is asked, buttons in Finnish.
 class PlatformTest : public QObject {
@@ -49,6 +50,21 @@ class PlatformTest : public QObject {
         QCOMPARE(second.tryAcquire(), !held);
         first.release();
         QVERIFY(second.tryAcquire());
+    }
+
+    // A copy may run for weeks, and where the file system takes no flock its lock is the file
+    // alone: untouched for a month, it still keeps a second copy out while its holder lives.
+    void aLiveCopysOldLockBlocks() {
+        QTemporaryDir runtime;
+        const QString path = runtime.filePath("saldori.lock");
+        InstanceLock first(runtime.path());
+        QVERIFY(first.tryAcquire());
+        const QByteArray held = readBytes(path);
+        first.release();
+        writeBytes(path, held);
+        const utimbuf monthAgo{0, time(nullptr) - 30 * 24 * 3600};
+        QVERIFY(utime(QFile::encodeName(path).constData(), &monthAgo) == 0);
+        QVERIFY(!InstanceLock(runtime.path()).tryAcquire());
     }
 
     // Another copy starting at the same moment has made its lock but not yet written its id.

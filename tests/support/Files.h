@@ -75,13 +75,13 @@ inline QStringList numbered(const QString& prefix, int count) {
     return values;
 }
 
-// Runs `act` with every file write of this process failing, as on a full disk.
-template <typename Act> void onFullDisk(Act act) {
+// Runs `act` with every file write of this process failing past `room` bytes, as on a full disk.
+template <typename Act> void onFullDisk(Act act, rlim_t room = 8) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit previous = limit;
-    limit.rlim_cur = 8;
+    limit.rlim_cur = room;
     setrlimit(RLIMIT_FSIZE, &limit);
     act();
     setrlimit(RLIMIT_FSIZE, &previous);

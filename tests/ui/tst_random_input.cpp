@@ -1,3 +1,4 @@
+#include "platform/Transfers.h"
 #include "support/Harness.h"
 #include "ui/Colours.h"
 #include "ui/Twips.h"
@@ -67,6 +68,13 @@ struct RegisterModel {
     }
 };
 
+// The update server in the sequences' reach: it refuses at once, as one that nobody runs does.
+struct RefusingServer final : Transfers {
+    Transfer fetch(const QUrl&, QIODevice&, const TransferLimits&) override {
+        return {TransferFailure::Refused};
+    }
+};
+
 // What the screen showed when a key or a click reached the window, before it acted.
 struct Seen {
     QStringList boxes; // Uusi, Lainaaja1, LainaLisaa, Lainaaja, Mtlaina, the chosen loan
@@ -84,6 +92,7 @@ class RandomInputTest : public WindowTestCase {
     Q_OBJECT
 
     RegisterModel model;
+    RefusingServer server;
     Seen seen;
     QString modelFault;
     Answer answer = Answer::Ok;
@@ -110,6 +119,7 @@ class RandomInputTest : public WindowTestCase {
             writeRecordFile("nimet.kdx", model.names, 100);
         for (const auto& [name, loans] : model.loans.asKeyValueRange())
             writeRecordFile(name + ".kdx", loans, 30);
+        transfers = &server;
         reopen();
         // Connected after the window's own handlers, so these run when a command has ended.
         for (const char* name : {"OK", "OK1", "Tallenna"})

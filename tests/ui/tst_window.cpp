@@ -364,6 +364,8 @@ class WindowTest : public WindowTestCase {
         act({"Apua", "Ohjeet", "ohjellaina", "ohjeplainaaja", "ohjeplaina"});
         QCOMPARE(dialogs.shown, QList<Message>(3, msg::kAddBorrowerFirst));
         QVERIFY(!hintShown() && enabledMenuLabels() == 1);
+        // A blank each side, which no picture shows.
+        QCOMPARE(c<QGroupBox>("Ohje")->title(), " Valitse mihin tarvitset apua: ");
         writeRecordFile("nimet.kdx", {"Aino"}, 100);
         act({"Command1", "Esc"}); // Escape as the topics close
         settle(*w);
