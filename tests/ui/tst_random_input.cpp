@@ -130,7 +130,7 @@ class RandomInputTest : public WindowTestCase {
         for (const auto& [box, name] :
              {std::pair("Uusi", "OK"), {"LainaLisaa", "OK1"}, {"Mtlaina", "Tallenna"}})
             connect(c<QLineEdit>(box), &QLineEdit::returnPressed, this,
-                    [this, name] { check(name); });
+                    [this, command = name] { check(command); });
     }
 
     // Sees what the screen shows as each key or click arrives, before the window acts on it.
