@@ -1,6 +1,5 @@
 // Deleting the current borrower with all their loans.
 #include "ui/Hints.h"
-#include "ui/ListFilling.h"
 #include "ui/Messages.h"
 #include "ui/Saldori.h"
 

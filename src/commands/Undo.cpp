@@ -1,7 +1,6 @@
 // Taking changes back and doing them again from the main screen: the keys, the lists' context
 // menus, the delete labels' tool tips, and the step itself, after which the lists show the files
 // and the borrower the change concerned is picked again.
-#include "ui/Hints.h"
 #include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Saldori.h"

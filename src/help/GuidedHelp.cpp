@@ -1,9 +1,7 @@
 // The help topics, each starting a guided walkthrough, and the way out of it.
-#include "ledger/Tables.h"
 #include "ui/Colours.h"
 #include "ui/HintLabel.h"
 #include "ui/Hints.h"
-#include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Messages.h"
 #include "ui/Panels.h"

@@ -1,6 +1,4 @@
 // The help menu: opening it, going on to the help topics and back, and leaving it.
-#include "ui/Hints.h"
-#include "ui/ListFilling.h"
 #include "ui/MenuLabel.h"
 #include "ui/Panels.h"
 #include "ui/Saldori.h"

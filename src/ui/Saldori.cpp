@@ -4,14 +4,9 @@
 #include "platform/AppInfo.h"
 #include "platform/WindowGone.h"
 #include "ui/Accessibility.h"
-#include "ui/BakedImages.h"
 #include "ui/HintLabel.h"
-#include "ui/Layout.h"
-#include "ui/Twips.h"
 
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 Saldori::Saldori(const Services& services, QWidget* parent)
     : SaldoriScreen(services.transfers, parent),

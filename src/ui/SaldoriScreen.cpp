@@ -1,4 +1,5 @@
-// Making the window's controls: each where the layout puts it, in its looks, in the tab order.
+// The window's surface: its controls, each where the layout puts it, in its looks, in the tab
+// order, on the backdrop.
 #include "ui/SaldoriScreen.h"
 
 #include "platform/Dialogs.h"
@@ -7,13 +8,11 @@
 #include "ui/Colours.h"
 #include "ui/HintLabel.h"
 #include "ui/Layout.h"
-#include "ui/LinkLabel.h"
 #include "ui/LoanList.h"
 #include "ui/MenuLabel.h"
 #include "ui/Panels.h"
 #include "ui/PickComboBox.h"
 #include "ui/Twips.h"
-#include "ui/WrappingButton.h"
 
 #include <QComboBox>
 #include <QGroupBox>
