@@ -1,12 +1,12 @@
 // Opening the update panel and the version check.
 #include "platform/AppInfo.h"
 #include "platform/Transfers.h"
-#include "update/UpdateMessages.h"
 #include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "update/Limits.h"
 #include "update/TransferErrors.h"
 #include "update/UpdateFiles.h"
+#include "update/UpdateMessages.h"
 #include "update/WholeUpdate.h"
 
 #include <QBuffer>

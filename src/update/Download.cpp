@@ -4,12 +4,12 @@
 #include "ledger/LoanFile.h"
 #include "platform/Launcher.h"
 #include "platform/Transfers.h"
-#include "update/UpdateMessages.h"
 #include "ui/Panels.h"
 #include "ui/Saldori.h"
 #include "update/Limits.h"
 #include "update/TransferErrors.h"
 #include "update/UpdateFiles.h"
+#include "update/UpdateMessages.h"
 
 #include <QFile>
 #include <QLabel>
